@@ -1,0 +1,122 @@
+#pragma once
+// The main form: the critical circuit of a riser, entered consumer by
+// consumer and section by section.
+#include <string_view>
+
+#include "circuit/InputRules.h"
+#include "circuit/state/CalcState.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
+
+namespace circuit {
+
+class FrmHaupt : public tk::Form {
+public:
+    FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages);
+
+    // Event handlers.
+    void cmdNaechstVerbrauch_Click();
+    void cmdWeiter_Click();
+    void cmdTeilRohr_Click();
+    void cmdRechnen_Click();
+    void Steuerung2();
+    void cmdNaechsteTeilstrck_Click();
+
+    tk::Label lblUeberschrift{*this, "lblUeberschrift",
+                              "Kalvoranberechnung  für Pumpen-Warmwasserheizung"};
+    tk::Label lblWassertemperatur{*this, "lblWassertemperatur", "Mittlere Wassertemperatur 80°C"};
+    tk::Label Label5{*this, "Label5", "Neuanlage  berechnen"};
+    tk::Label Label4{*this, "Label4", "Altanlage nachrechnen"};
+
+    tk::Label lblStrNr{*this, "lblStrNr", "Strang Nr"};
+    tk::TextField txtStrNr{*this, "txtStrNr"};
+    tk::Label lblHFlNr{*this, "lblHFlNr", "Verbraucher Nr"};
+    tk::TextField txtHFlNr{*this, "txtHFlNr"};
+
+    tk::Frame fraTemperaturen{*this, "fraTemperaturen", "Temperaturen"};
+    tk::Label lblVorlauf{*this, "lblVorlauf", "Vorlauf"};
+    tk::TextField txtVorlauf{*this, "txtVorlauf"};
+    tk::Label lblRuecklauf{*this, "lblRuecklauf", "Rücklauf"};
+    tk::TextField txtRuecklauf{*this, "txtRuecklauf"};
+
+    tk::Frame fraRohrarten{*this, "fraRohrarten", "Rohrarten"};
+    tk::OptionButton optStahlrohr{*this, "optStahlrohr", "Stahlrohr", "Rohrarten"};
+    tk::OptionButton optCuRohr{*this, "optCuRohr", "Cu-Rohr", "Rohrarten"};
+    tk::OptionButton optWeStahlrohr{*this, "optWeStahlrohr", "Weichstahlrohr", "Rohrarten"};
+
+    tk::Label lblStromkreis{*this, "lblStromkreis", "Stromkreis"};
+    tk::Label lblHzKprNr{*this, "lblHzKprNr", "Verbraucher Nr"};
+    tk::TextField txtHzKprNr{*this, "txtHzKprNr"};
+    tk::Label lblHkLstgW{*this, "lblHkLstgW", "Leistung in W"};
+    tk::TextField txtHkLstgW{*this, "txtHkLstgW"};
+    tk::Button cmdNaechstVerbrauch{*this, "cmdNaechstVerbrauch", "+"};
+    tk::Label lblSumLstg{*this, "lblSumLstg", "Sum Leistg"};
+    tk::TextField txtGesLstg{*this, "txtGesLstg"};
+    tk::Button cmdWeiter{*this, "cmdWeiter", ">"};
+
+    tk::Label lblTeilstr{*this, "lblTeilstr", "Teilstrecke Nr"};
+    tk::TextField txtTeilstr{*this, "txtTeilstr"};
+    tk::Label lblTeilstrckmtr{*this, "lblTeilstrckmtr", "Länge der Teilstrecke"};
+    tk::TextField txtTeilstrckmtr{*this, "txtTeilstrckmtr"};
+    tk::Label lblGeschw{*this, "lblGeschw", "Geschwindigkeit m/s"};
+    tk::TextField txtGeschw{*this, "txtGeschw"};
+    tk::Button cmdTeilRohr{*this, "cmdTeilRohr", "Teilstrecke"};
+
+    tk::Label lblRohrDN{*this, "lblRohrDN", "Eingabe Rohr DN"};
+    tk::TextField txtRohrDN{*this, "txtRohrDN"};
+    tk::Label lblVentDN{*this, "lblVentDN", "Armatur"};
+    tk::TextField txtVentDN{*this, "txtVentDN"};
+    tk::Label lblKVWert{*this, "lblKVWert", "KV-Wert"};
+    tk::TextField txtKVWert{*this, "txtKVWert"};
+
+    tk::Frame fraZethawerte{*this, "fraZethawerte", "Zethawerte"};
+    tk::Label lblVrbrchr{*this, "lblVrbrchr", "Verbraucher"};
+    tk::TextField txtVrbrchr{*this, "txtVrbrchr"};
+    tk::Label lblBoganzahl{*this, "lblBoganzahl", "Bogen Anzahl"};
+    tk::TextField txtBoganzahl{*this, "txtBoganzahl"};
+    tk::Label lblTAnzahl{*this, "lblTAnzahl", "T-Stücke Anzahl"};
+    tk::TextField txtTAnzahl{*this, "txtTAnzahl"};
+    tk::Label lblAnbindAnz{*this, "lblAnbindAnz", "Anbindungen"};
+    tk::TextField txtAnbindAnz{*this, "txtAnbindAnz"};
+    tk::Label lblReduAnz{*this, "lblReduAnz", "Reduzierung"};
+    tk::TextField txtReduAnz{*this, "txtReduAnz"};
+
+    tk::Button cmdRechnen{*this, "cmdRechnen", "Rechnen"};
+    tk::Button cmdNaechsteTeilstrck{*this, "cmdNaechsteTeilstrck", "Nächste Teilstrecke"};
+    tk::Button cmdFertig{*this, "cmdFertig", "Fertig"};
+    tk::Button cmdRstTeilstr{*this, "cmdRstTeilstr", "Nächster   Strang"};
+
+    tk::TextField txtAusgabeBerechn{*this, "txtAusgabeBerechn"};
+
+    tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
+    tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
+    tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
+    tk::MenuEntry mnuItemArbeitunterbrechen{*this, "mnuItemArbeitunterbrechen", "Bearbeiten",
+                                            "&Arbeitunterbrechen", "Ctrl+U"};
+
+protected:
+    void Form_Load() override;
+
+private:
+    void defineDesign();
+    void wireHandlers();
+    bool materialChosen();
+    void materialStep();
+    void addConsumer();
+    void readConsumerLoad();
+    bool flowCanBeComputed();
+    bool pipeDnListed(std::int16_t dn);
+    void showSectionFields(bool shown);
+    void clearSectionFields();
+
+    // Runs the field's check; on failure shows its message, puts the focus
+    // back and returns false. A conversion fault throws InputFault.
+    bool check(const FieldRule& rule, tk::TextField& field, double& value);
+    void correction(std::string_view message, tk::Control& focus);
+
+    calc::CalcState& state_;
+    tk::MessageBox& messages_;
+};
+
+}  // namespace circuit

@@ -1,0 +1,71 @@
+#pragma once
+// The checks of the main form's input fields: which reading of the text each
+// field uses, its bounds, what an empty field becomes and its message.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace circuit {
+
+inline constexpr std::string_view kCorrectionTitle = "Eingabeberichtigung:";
+inline constexpr std::string_view kFaultTitle = "Eingabefehler:";
+inline constexpr std::string_view kFaultMessage =
+    " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. Umschaltung aktiv ? Nur ganze "
+    "Zahlen.";
+inline constexpr std::string_view kProjectFullMessage =
+    "Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.";
+inline constexpr std::string_view kNoMaterialMessage =
+    "Bitte zuerst die Rohrart wählen: Stahlrohr, Cu-Rohr oder Weichstahlrohr.";
+inline constexpr std::string_view kSupplyNotAboveReturnMessage =
+    "Die Vorlauftemperatur muss über der Rücklauftemperatur liegen.";
+
+// Which value of the text the bounds are checked on.
+enum class Reading {
+    LeadingNumber,  // "40,5" reads 40
+    Locale,         // "40,5" reads 40.5
+    WholeNumber,    // the locale value rounded half to even
+};
+
+// What the check hands on as the field's value.
+enum class Stored {
+    Checked,        // the value the bounds were checked on
+    RoundedEven,    // that value rounded half to even
+    Locale,         // the locale value of the text
+    WholeNumber,    // the whole number of the text
+};
+
+struct FieldRule {
+    std::string_view field;
+    Reading reading;
+    double lower;
+    bool lowerIncluded;  // the upper bound is always excluded
+    double upper;
+    Stored stored;
+    std::string_view message;
+    // Put into an empty field before it is checked; none: empty fails.
+    std::optional<std::string_view> fillWhenEmpty = std::nullopt;
+    // A text that cannot be converted is a fault of the whole action rather
+    // than a failed check of the field.
+    bool conversionIsFault = false;
+};
+
+enum class CheckStatus { Passed, Failed, Fault };
+
+struct CheckResult {
+    CheckStatus status;
+    double value = 0;          // the stored value when passed
+    std::string text;          // the field's text after filling
+};
+
+CheckResult checkField(const FieldRule& rule, std::string_view text);
+
+// The rules of the main form, by action.
+namespace rules {
+extern const FieldRule riserNumber, circuitConsumerNumber, supplyTemperature, returnTemperature,
+    consumerNumber, consumerLoad;                                   // "+"
+extern const FieldRule sectionNumber, sectionLength, designVelocity;  // "Teilstrecke"
+extern const FieldRule pipeDn, kv, consumerCount, bendCount, teeCount, connectionCount,
+    reducerCount;                                                   // "Rechnen"
+}  // namespace rules
+
+}  // namespace circuit

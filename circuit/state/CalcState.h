@@ -1,0 +1,172 @@
+#pragma once
+// The one calculation state of a program run: counters, working values and
+// the riser/section tables. Everything that computes or shows results reads
+// and writes it; it is passed to the operations explicitly.
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace calc {
+
+constexpr int kMaxRisers = 20;
+constexpr int kMaxSections = 45;
+
+// True when (riser, section) names a slot of the section tables.
+constexpr bool isSectionSlot(int riser, int section) {
+    return riser >= 1 && riser <= kMaxRisers && section >= 1 && section <= kMaxSections;
+}
+
+// A 1-based table indexed by riser. An index outside the table throws; the
+// callers check the limits first and tell the user.
+template <typename T>
+class RiserTable {
+public:
+    T& at(int riser) { return values_.at(slot(riser)); }
+    const T& at(int riser) const { return values_.at(slot(riser)); }
+    void fill(const T& value) { values_.fill(value); }
+
+private:
+    static std::size_t slot(int riser) {
+        if (riser < 1 || riser > kMaxRisers) throw std::out_of_range("riser index");
+        return static_cast<std::size_t>(riser - 1);
+    }
+    std::array<T, kMaxRisers> values_{};
+};
+
+// A 1-based table indexed by (riser, section), the riser varying fastest.
+template <typename T, int Sections = kMaxSections>
+class SectionTable {
+public:
+    static constexpr int sections = Sections;
+    T& at(int riser, int section) { return values_.at(slot(riser, section)); }
+    const T& at(int riser, int section) const { return values_.at(slot(riser, section)); }
+    void fill(const T& value) { values_.fill(value); }
+
+private:
+    static std::size_t slot(int riser, int section) {
+        if (riser < 1 || riser > kMaxRisers || section < 1 || section > Sections)
+            throw std::out_of_range("section index");
+        return static_cast<std::size_t>((riser - 1) + kMaxRisers * (section - 1));
+    }
+    std::array<T, static_cast<std::size_t>(kMaxRisers * Sections)> values_{};
+};
+
+struct RiserTables {
+    RiserTable<std::int16_t> riserNumber;
+    RiserTable<std::int16_t> consumerNumber;
+    RiserTable<double> riserPressureDrop;  // mbar, one decimal
+    RiserTable<std::int16_t> sectionsPerRiser;
+    // Remaining sections of the riser.
+    RiserTable<double> commonLength;
+    RiserTable<double> commonPressure;
+    RiserTable<double> riserBranchLoss;
+    RiserTable<double> riserCorrectedLoss;
+};
+
+struct SectionTables {
+    SectionTable<std::int16_t, kMaxSections + 1> sectionNumber;
+    SectionTable<double> sectionLoad;       // W
+    SectionTable<double> sectionLength;     // m
+    SectionTable<double> designVelocity;    // m/s
+    SectionTable<double> massFlow;          // kg/h, working table
+    SectionTable<double> listedMassFlow;    // kg/h, the one the listings read
+    SectionTable<float> requiredDiameter;   // mm
+    SectionTable<std::int16_t> criticalDn;  // DN typed for the critical circuit
+    SectionTable<double> velocity;          // m/s
+    SectionTable<double> zetaSum;
+    SectionTable<double> zetaSumCopy1;
+    SectionTable<double> zetaSumCopy2;
+    SectionTable<double> pressureDrop;      // mbar, one decimal
+    // Remaining sections.
+    SectionTable<std::int16_t> sectionDn;
+    SectionTable<double> sectionInnerDiameter;
+    SectionTable<double> allottedDrop;
+    SectionTable<float> branchRequiredDiameter;
+    SectionTable<double> branchVelocity;
+    SectionTable<double> branchPressureDrop;
+    SectionTable<std::int16_t> fitFlag;
+    SectionTable<std::int16_t> correctedDn;
+    SectionTable<double> correctedLoss;
+    SectionTable<double> correctedLossTab;
+};
+
+struct FrictionLaw {
+    double coefficient = 0;         // C
+    double flowExponent = 0;        // a
+    double diameterExponent = 0;    // b
+};
+
+struct CalcState {
+    // Position and counters.
+    std::int16_t riserIndex = 0;
+    std::int16_t lastRiserIndex = 0;
+    std::int16_t sectionIndex = 1;
+    std::int16_t listingLineCount = 1;
+    std::int16_t riserCount = 0;
+    std::int16_t materialCode = 0;             // 0 while none is chosen
+    std::array<std::string, 3> materialName;   // by material code 1..3
+    std::int16_t pipeMaterial = 0;             // as last set by SelectMaterial
+
+    // Friction law C × L × m^a × d^b (Pa) of the material last installed.
+    FrictionLaw friction;
+    double innerDiameter = 0;                  // mm
+
+    // Consumer and section being entered.
+    double supplyTemperatureInput = 0;
+    double returnTemperatureInput = 0;
+    double supplyTemperature = 0;
+    double returnTemperature = 0;
+    double temperatureSpread = 0;
+    double consumerLoad = 0;
+    double loadSum = 0;
+    double sectionLoad = 0;
+    std::int16_t sectionNo = 0;
+    double sectionLength = 0;
+    double designVelocity = 0;
+    std::int16_t sectionDnInput = 0;
+    double enteredDn = 0;
+    double kvValue = 0;                        // 0: the section has no valve
+    std::string valveName;
+    double currentKv = 0;
+    double valveZeta = 0;
+    float consumerFlag = 0;
+    std::int16_t bendCount = 0;
+    std::int16_t teeCount = 0;
+    std::int16_t connectionCount = 0;
+    std::int16_t reducerCount = 0;
+    double sectionZeta = 0;
+    double massFlow = 0;
+    float requiredDiameter = 0;
+    double velocity = 0;
+    double sectionLoss = 0;                    // mbar
+    double totalLength = 0;                    // m
+    double circulationPressure = 0;            // mbar
+
+    // Remaining sections.
+    std::int16_t correctedDn = 0;
+    double remainingLength = 0;
+    double residualGradient = 0;
+    double allottedDrop = 0;
+    float initialDiameter = 0;
+    double frictionLoss = 0;
+    double zetaLoss = 0;
+    double branchLossTotal = 0;
+
+    RiserTables riser;
+    SectionTables section;
+
+    // Texts.
+    std::array<std::string, 11> projectHeader;
+    std::string listingHeader;
+    std::string listingLinePart1;
+    std::string listingLinePart2;
+    std::string listingFooter;
+    std::string reportText;
+};
+
+// The report name of a material code ("Stahlrohr", "Kupferrohr",
+// "Weichstahlrohr"); empty for any other code.
+std::string materialReportName(int materialCode);
+
+}  // namespace calc

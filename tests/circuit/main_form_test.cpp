@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "circuit/FrmHaupt.h"
+#include "toolkit/TestDoubles.h"
+
+namespace {
+
+using circuit::FrmHaupt;
+
+class MainForm : public testing::Test {
+protected:
+    MainForm() { form.showModeless(); }
+
+    void expectCorrection(const std::string& text, const tk::Control& focus) {
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.last().text, text);
+        EXPECT_EQ(messages.last().title, "Eingabeberichtigung:");
+        EXPECT_EQ(messages.last().style, tk::MessageStyle::Information);
+        EXPECT_TRUE(focus.hasFocus()) << "focus should be in " << focus.name();
+        messages.shown.clear();
+    }
+
+    void addConsumer(const char* load) {
+        form.txtHkLstgW.enter(load);
+        form.cmdNaechstVerbrauch.click();
+    }
+
+    void enterCircuit() {
+        form.optStahlrohr.click();
+        form.txtStrNr.enter("3");
+        form.txtHFlNr.enter("12");
+        form.txtVorlauf.enter("90");
+        form.txtRuecklauf.enter("70");
+    }
+
+    tk::ScriptedWindowSystem windows;
+    tk::RecordingMessageBox messages;
+    calc::CalcState state;
+    FrmHaupt form{windows, state, messages};
+};
+
+TEST_F(MainForm, StartsWithTheCircuitAndConsumerFieldsOnly) {
+    for (const char* name : {"txtStrNr", "txtHFlNr", "txtVorlauf", "txtRuecklauf", "optStahlrohr",
+                             "optCuRohr", "optWeStahlrohr", "txtHzKprNr", "txtHkLstgW",
+                             "cmdNaechstVerbrauch", "txtAusgabeBerechn", "lblTeilstr", "lblRohrDN"})
+        EXPECT_TRUE(form.find(name)->visible()) << name;
+    for (const char* name : {"lblSumLstg", "txtGesLstg", "cmdWeiter", "txtTeilstr", "cmdTeilRohr",
+                             "txtRohrDN", "txtKVWert", "cmdRechnen", "cmdNaechsteTeilstrck",
+                             "cmdFertig", "cmdRstTeilstr", "Label5", "Label4"})
+        EXPECT_FALSE(form.find(name)->visible()) << name;
+    EXPECT_FALSE(form.mnuItemArbeitunterbrechen.enabled());
+    EXPECT_EQ(state.riserIndex, 1);
+    EXPECT_EQ(state.riserCount, 1);
+}
+
+TEST_F(MainForm, OneSectionFromConsumersToLoss) {
+    form.cmdNaechstVerbrauch.click();
+    expectCorrection("Bitte zuerst die Rohrart wählen: Stahlrohr, Cu-Rohr oder Weichstahlrohr.",
+                     form.optStahlrohr);
+
+    enterCircuit();
+    form.txtStrNr.enter("21");
+    addConsumer("1200");
+    expectCorrection("Bitte Zahlen zwischen 1 und 20 eingeben.", form.txtStrNr);
+    form.txtStrNr.enter("3");
+    form.txtVorlauf.enter("70");
+    addConsumer("1200");
+    expectCorrection("Die Vorlauftemperatur muss über der Rücklauftemperatur liegen.",
+                     form.txtRuecklauf);
+    EXPECT_EQ(state.riser.riserNumber.at(1), 3);  // checked before, kept
+    EXPECT_EQ(state.loadSum, 0.0);
+
+    form.txtVorlauf.enter("90");
+    addConsumer("1200");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(form.txtGesLstg.text(), "1200");
+    EXPECT_FALSE(form.txtVorlauf.enabled());
+    EXPECT_FALSE(form.optCuRohr.visible());
+    EXPECT_FALSE(form.optWeStahlrohr.visible());
+    EXPECT_TRUE(form.txtHzKprNr.hasFocus());
+    EXPECT_EQ(form.txtHkLstgW.text(), "");
+    form.txtHzKprNr.enter("2");
+    addConsumer("1126");
+    EXPECT_EQ(form.txtGesLstg.text(), "2326");
+    EXPECT_EQ(state.section.sectionLoad.at(1, 1), 2326.0);
+
+    ASSERT_TRUE(form.cmdWeiter.click());
+    EXPECT_FALSE(form.cmdNaechstVerbrauch.visible());
+    EXPECT_TRUE(form.txtTeilstr.hasFocus());
+    form.txtTeilstr.enter("7");
+    form.txtTeilstrckmtr.enter("10");
+    form.txtGeschw.enter("0,05");
+    form.cmdTeilRohr.click();
+    expectCorrection("Bitte Zahlen zwischen 0,1 und 3 eingeben.", form.txtGeschw);
+    EXPECT_EQ(state.sectionLength, 10.0);
+    form.txtGeschw.enter("0,5");
+    ASSERT_TRUE(form.cmdTeilRohr.click());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.section.sectionNumber.at(1, 1), 7);
+    EXPECT_EQ(state.section.massFlow.at(1, 1), 100.0);  // 2326 / (20 × 1.163)
+    EXPECT_FLOAT_EQ(state.section.requiredDiameter.at(1, 1), 8.5f);
+    EXPECT_FALSE(form.cmdTeilRohr.visible());
+    EXPECT_TRUE(form.txtRohrDN.hasFocus());
+
+    form.txtRohrDN.enter("17");
+    form.cmdRechnen.click();
+    expectCorrection("Diese Nennweite gibt es für Stahlrohr nicht. Mögliche Nennweiten: 10, 15, "
+                     "20, 25, 32, 40, 46, 50, 57, 65, 70, 76, 80, 88, 95, 100, 113, 125, 137, 150.",
+                     form.txtRohrDN);
+    form.txtRohrDN.enter("10");
+    form.txtVrbrchr.enter("1");
+    form.txtBoganzahl.enter("2");
+    form.txtTAnzahl.enter("1");
+    ASSERT_TRUE(form.cmdRechnen.click());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(form.txtKVWert.text(), "0");  // empty kv: no valve
+    // zeta = 2.5 + 2 × 0.3 + 3 = 6.1; Z = 6.1 × 64.3456 × (100 / 12.25²)² = 174.30 Pa,
+    // F = 4356.8 × 10 × 100^1.82562 × 12.25^-4.89186 = 927.68 Pa: 11.0198 mbar.
+    EXPECT_DOUBLE_EQ(state.section.zetaSum.at(1, 1), 6.1);
+    EXPECT_DOUBLE_EQ(state.section.velocity.at(1, 1), 0.24);
+    EXPECT_DOUBLE_EQ(state.section.pressureDrop.at(1, 1), 11.0);
+    EXPECT_EQ(state.section.criticalDn.at(1, 1), 10);
+    EXPECT_DOUBLE_EQ(state.circulationPressure, 11.0);
+    EXPECT_TRUE(form.cmdNaechsteTeilstrck.visible());
+    EXPECT_TRUE(form.cmdFertig.visible());
+    EXPECT_FALSE(form.cmdRechnen.visible());
+
+    ASSERT_TRUE(form.cmdNaechsteTeilstrck.click());
+    EXPECT_EQ(state.sectionIndex, 2);
+    EXPECT_EQ(state.riser.sectionsPerRiser.at(1), 2);
+    EXPECT_FALSE(form.txtRohrDN.visible());
+    EXPECT_EQ(form.txtRohrDN.text(), "");
+    EXPECT_TRUE(form.txtHzKprNr.enabled());
+    EXPECT_TRUE(form.txtHzKprNr.hasFocus());
+    addConsumer("500");
+    EXPECT_EQ(state.section.sectionLoad.at(1, 2), 2826.0);  // the riser's running sum
+}
+
+TEST_F(MainForm, UnconvertibleConsumerTextIsReportedAsAnInputFault) {
+    enterCircuit();
+    addConsumer("12.5");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().title, "Eingabefehler:");
+    EXPECT_EQ(messages.last().text, " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. "
+                                    "Umschaltung aktiv ? Nur ganze Zahlen.");
+    EXPECT_TRUE(form.txtVorlauf.hasFocus());
+    EXPECT_EQ(state.loadSum, 0.0);
+
+    addConsumer("1000");
+    addConsumer("1,2,3");  // the temperatures are disabled now
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(form.txtHkLstgW.hasFocus());
+    EXPECT_EQ(state.loadSum, 1000.0);
+}
+
+TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
+    enterCircuit();
+    addConsumer("1000");
+    form.cmdWeiter.click();
+    form.txtTeilstr.enter("1");
+    form.txtTeilstrckmtr.enter("1");
+    form.txtGeschw.enter("0,5");
+    form.cmdTeilRohr.click();
+    form.txtRohrDN.enter("15");
+    form.cmdRechnen.click();
+    state.sectionIndex = 45;
+    form.cmdNaechsteTeilstrck.click();
+    expectCorrection("Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.",
+                     form.cmdFertig);
+    EXPECT_EQ(state.sectionIndex, 45);
+    EXPECT_TRUE(form.cmdFertig.visible());
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/Form.h"
+#include "toolkit/TestDoubles.h"
+
+namespace {
+
+class Sample : public tk::Form {
+public:
+    explicit Sample(tk::WindowSystem& windows, std::string name = "frmSample")
+        : tk::Form(windows, std::move(name), "Probe") {
+        kv.designMaxLength(4);
+        hidden.designHidden();
+        menu.designDisabled();
+    }
+    int loads = 0;
+    tk::TextField kv{*this, "txtKV"};
+    tk::TextField hidden{*this, "txtHidden"};
+    tk::Button ok{*this, "cmdOk", "OK"};
+    tk::OptionButton a{*this, "optA", "A", "g"};
+    tk::OptionButton b{*this, "optB", "B", "g"};
+    tk::ComboBox box{*this, "cboBox"};
+    tk::MenuEntry menu{*this, "mnuItem", "Datei", "&Drucken", "Ctrl+D"};
+
+protected:
+    void Form_Load() override { ++loads; }
+};
+
+TEST(Forms, ControlAccessLoadsImplicitlyAndUnloadRestoresDesign) {
+    tk::ScriptedWindowSystem windows;
+    Sample form(windows);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(form.kv.text(), "");
+    EXPECT_TRUE(form.loaded());
+    EXPECT_EQ(form.loads, 1);
+    form.kv.setText("0,315");  // program text is kept whole
+    form.hidden.setVisible(true);
+    form.box.addItem("x");
+    EXPECT_EQ(form.kv.text(), "0,315");
+    form.unload();
+    EXPECT_FALSE(form.loaded());
+    EXPECT_FALSE(form.hidden.visible());
+    EXPECT_EQ(form.kv.text(), "");
+    EXPECT_TRUE(form.box.items().empty());
+    EXPECT_FALSE(form.menu.enabled());
+    EXPECT_EQ(form.loads, 2);
+}
+
+TEST(Forms, TypingStopsAtTheMaximumLength) {
+    tk::ScriptedWindowSystem windows;
+    Sample form(windows);
+    form.showModeless();
+    EXPECT_TRUE(form.kv.enter("12345"));
+    EXPECT_EQ(form.kv.text(), "1234");
+    form.kv.setText("0,31");
+    form.kv.type("5");
+    EXPECT_EQ(form.kv.text(), "0,31");
+    form.kv.enter("Wärme");  // characters, not bytes
+    EXPECT_EQ(form.kv.text(), "Wärm");
+    EXPECT_FALSE(form.hidden.enter("1"));  // a hidden field takes no input
+}
+
+TEST(Forms, OptionButtonsOfAGroupExcludeEachOther) {
+    tk::ScriptedWindowSystem windows;
+    Sample form(windows);
+    form.showModeless();
+    form.a.click();
+    form.b.click();
+    EXPECT_FALSE(form.a.value());
+    EXPECT_TRUE(form.b.value());
+}
+
+TEST(Forms, ModalFormsNestAndBlockOtherWindows) {
+    tk::ScriptedWindowSystem windows;
+    Sample outer(windows, "frmOuter");
+    Sample inner(windows, "frmInner");
+    Sample beneath(windows, "frmBeneath");
+    beneath.showModeless();
+    std::vector<std::string> seen;
+    inner.ok.onClick([&] { seen.push_back("inner ok"); inner.hide(); });
+    outer.box.onClick([&] {
+        outer.hide();
+        inner.showModal();
+        seen.push_back("after inner");
+    });
+    windows.whenModal("frmOuter", [&] {
+        EXPECT_FALSE(beneath.ok.click());  // takes no input meanwhile
+        outer.box.addItem("zweites Formular");
+        outer.box.choose(1);
+    });
+    windows.whenModal("frmInner", [&] {
+        EXPECT_FALSE(outer.ok.click());
+        EXPECT_TRUE(inner.ok.click());
+    });
+    outer.showModal();
+    EXPECT_EQ(seen, (std::vector<std::string>{"inner ok", "after inner"}));
+    EXPECT_EQ(windows.modalShown, (std::vector<std::string>{"frmOuter", "frmInner"}));
+    EXPECT_TRUE(beneath.ok.click());
+}
+
+TEST(Forms, ComboBoxChoiceAndPrompt) {
+    tk::ScriptedWindowSystem windows;
+    Sample form(windows);
+    form.showModeless();
+    form.box.addItem("Heimeier      ");
+    form.box.setText("              Hersteller");
+    EXPECT_EQ(form.box.position(), 0);
+    EXPECT_FALSE(form.box.choose(2));
+    EXPECT_TRUE(form.box.choose(1));
+    EXPECT_EQ(form.box.position(), 1);
+    EXPECT_EQ(form.box.text(), "Heimeier      ");
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+#include "toolkit/Controls.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/NumberText.h"
+#include "toolkit/WindowSystem.h"
+
+namespace tk {
+namespace {
+
+// The first `count` characters of a UTF-8 text.
+std::string firstCharacters(std::string_view text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (seen == count) return std::string(text.substr(0, i));
+            ++seen;
+        }
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+Control::Control(Form& form, std::string name) : form_(form), name_(std::move(name)) {
+    form_.registerControl(this);
+}
+
+void Control::touch() const { form_.ensureLoaded(); }
+
+void Control::changed() const {
+    if (listener_) listener_();
+}
+
+bool Control::visible() const {
+    touch();
+    return visible_;
+}
+
+void Control::setVisible(bool visible) {
+    touch();
+    if (visible_ == visible) return;
+    visible_ = visible;
+    changed();
+}
+
+bool Control::enabled() const {
+    touch();
+    return enabled_;
+}
+
+void Control::setEnabled(bool enabled) {
+    touch();
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    changed();
+}
+
+Control& Control::designHidden() {
+    designVisible_ = visible_ = false;
+    return *this;
+}
+
+Control& Control::designDisabled() {
+    designEnabled_ = enabled_ = false;
+    return *this;
+}
+
+Control& Control::designToolTip(std::string text) {
+    toolTip_ = std::move(text);
+    return *this;
+}
+
+void Control::setFocus() {
+    touch();
+    form_.setFocus(this);
+}
+
+bool Control::hasFocus() const { return form_.loaded() && form_.focused() == this; }
+
+bool Control::usable() const { return form_.acceptsInput() && visible() && enabled(); }
+
+void Control::restoreDesign() {
+    visible_ = designVisible_;
+    enabled_ = designEnabled_;
+    restoreOwnDesign();
+    changed();
+}
+
+const std::string& TextField::text() const {
+    touch();
+    return text_;
+}
+
+void TextField::setText(std::string text) {
+    touch();
+    if (text_ == text) return;
+    text_ = std::move(text);
+    changed();
+}
+
+TextField& TextField::designMaxLength(int characters) {
+    maxLength_ = characters;
+    return *this;
+}
+
+TextField& TextField::designMultiLine() {
+    multiLine_ = true;
+    return *this;
+}
+
+TextField& TextField::designReadOnly() {
+    readOnly_ = true;
+    return *this;
+}
+
+bool TextField::enter(std::string_view text) {
+    if (!usable() || readOnly_) return false;
+    setText(maxLength_ > 0 ? firstCharacters(text, static_cast<std::size_t>(maxLength_))
+                           : std::string(text));
+    return true;
+}
+
+bool TextField::type(std::string_view text) {
+    if (!usable() || readOnly_) return false;
+    std::string result = text_;
+    if (maxLength_ > 0) {
+        std::size_t present = characterCount(result);
+        std::size_t room = present < static_cast<std::size_t>(maxLength_)
+                               ? static_cast<std::size_t>(maxLength_) - present
+                               : 0;
+        result += firstCharacters(text, room);
+    } else {
+        result += text;
+    }
+    setText(std::move(result));
+    return true;
+}
+
+void TextField::userEdited(std::string text) {
+    touch();
+    text_ = std::move(text);
+}
+
+Label::Label(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name)), designCaption_(caption), caption_(std::move(caption)) {}
+
+const std::string& Label::caption() const {
+    touch();
+    return caption_;
+}
+
+void Label::setCaption(std::string caption) {
+    touch();
+    caption_ = std::move(caption);
+    changed();
+}
+
+Button::Button(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name)), caption_(std::move(caption)) {}
+
+bool Button::click() {
+    if (!usable()) return false;
+    if (handler_) handler_();
+    return true;
+}
+
+OptionButton::OptionButton(Form& form, std::string name, std::string caption, std::string group)
+    : Control(form, std::move(name)), caption_(std::move(caption)), group_(std::move(group)) {}
+
+bool OptionButton::value() const {
+    touch();
+    return value_;
+}
+
+void OptionButton::setValue(bool selected) {
+    touch();
+    if (selected) {
+        for (Control* control : form().controls()) {
+            auto* other = dynamic_cast<OptionButton*>(control);
+            if (other && other != this && other->group_ == group_ && other->value_) {
+                other->value_ = false;
+                other->changed();
+            }
+        }
+    }
+    value_ = selected;
+    changed();
+}
+
+bool OptionButton::click() {
+    if (!usable()) return false;
+    setValue(true);
+    return true;
+}
+
+void ComboBox::addItem(std::string text) {
+    touch();
+    items_.push_back(std::move(text));
+    changed();
+}
+
+const std::vector<std::string>& ComboBox::items() const {
+    touch();
+    return items_;
+}
+
+int ComboBox::position() const {
+    touch();
+    return position_;
+}
+
+const std::string& ComboBox::text() const {
+    touch();
+    return text_;
+}
+
+void ComboBox::setText(std::string text) {
+    touch();
+    text_ = std::move(text);
+    position_ = 0;
+    changed();
+}
+
+bool ComboBox::choose(int position) {
+    if (!usable() || position < 1 || position > static_cast<int>(items_.size())) return false;
+    position_ = position;
+    text_ = items_[static_cast<std::size_t>(position - 1)];
+    changed();
+    if (handler_) handler_();
+    return true;
+}
+
+void ComboBox::restoreOwnDesign() {
+    items_.clear();
+    position_ = 0;
+    text_.clear();
+}
+
+MenuEntry::MenuEntry(Form& form, std::string name, std::string menu, std::string caption,
+                     std::string shortcut)
+    : Control(form, std::move(name)),
+      menu_(std::move(menu)),
+      caption_(std::move(caption)),
+      shortcut_(std::move(shortcut)) {}
+
+bool MenuEntry::click() {
+    if (!usable()) return false;
+    if (handler_) handler_();
+    return true;
+}
+
+Timer::Timer(Form& form, std::string name, int intervalMs, bool running)
+    : Control(form, std::move(name)), interval_(intervalMs) {
+    if (!running) designDisabled();
+}
+
+void Timer::fire() {
+    if (!form().loaded() || !enabled() || form().windows().ended()) return;
+    if (handler_) handler_();
+}
+
+}  // namespace tk

@@ -1,0 +1,195 @@
+#pragma once
+// Models of the controls a form shows. The workflow code reads and writes
+// these; the window layer mirrors them in real widgets both ways.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+class Form;
+
+class Control {
+public:
+    Control(Form& form, std::string name);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return name_; }
+    Form& form() const { return form_; }
+
+    bool visible() const;
+    void setVisible(bool visible);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+    const std::string& toolTip() const { return toolTip_; }
+
+    // Design values: what a freshly loaded form shows.
+    Control& designHidden();
+    Control& designDisabled();
+    Control& designToolTip(std::string text);
+
+    // Puts the input focus into this control.
+    void setFocus();
+    bool hasFocus() const;
+
+    // True when a user could operate the control right now: the form is
+    // shown and takes input, and the control is visible and enabled.
+    bool usable() const;
+
+    // The window layer listens here to mirror changes of the model.
+    void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+    // Back to the design values; called by the form on load.
+    void restoreDesign();
+
+protected:
+    void touch() const;  // loads the form implicitly
+    void changed() const;
+    virtual void restoreOwnDesign() {}
+
+private:
+    Form& form_;
+    std::string name_;
+    std::string toolTip_;
+    bool designVisible_ = true;
+    bool designEnabled_ = true;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::function<void()> listener_;
+};
+
+class TextField : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const;
+    // Text put in by the program: kept whole, whatever the maximum length.
+    void setText(std::string text);
+    int maxLength() const { return maxLength_; }
+    bool multiLine() const { return multiLine_; }
+
+    TextField& designMaxLength(int characters);
+    TextField& designMultiLine();
+    // The user can read and select the text but not change it.
+    TextField& designReadOnly();
+    bool readOnly() const { return readOnly_; }
+
+    // The user selects all and types `text`: characters beyond the maximum
+    // length are refused. Returns false when the field takes no input.
+    bool enter(std::string_view text);
+    // The user types at the end of what is there.
+    bool type(std::string_view text);
+    // The window layer reports a user edit it has already limited.
+    void userEdited(std::string text);
+
+private:
+    void restoreOwnDesign() override { text_.clear(); }
+    std::string text_;
+    int maxLength_ = 0;
+    bool multiLine_ = false;
+    bool readOnly_ = false;
+};
+
+class Label : public Control {
+public:
+    Label(Form& form, std::string name, std::string caption);
+    const std::string& caption() const;
+    void setCaption(std::string caption);
+
+private:
+    void restoreOwnDesign() override { caption_ = designCaption_; }
+    std::string designCaption_;
+    std::string caption_;
+};
+
+// A frame that groups controls under a caption.
+class Frame : public Label {
+public:
+    using Label::Label;
+};
+
+class Button : public Control {
+public:
+    Button(Form& form, std::string name, std::string caption);
+    const std::string& caption() const { return caption_; }
+    void onClick(std::function<void()> handler) { handler_ = std::move(handler); }
+    // A user click: runs the handler when the button is usable.
+    bool click();
+
+private:
+    std::string caption_;
+    std::function<void()> handler_;
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(Form& form, std::string name, std::string caption, std::string group);
+    const std::string& caption() const { return caption_; }
+    const std::string& group() const { return group_; }
+    bool value() const;
+    // Selecting one option clears the others of its group.
+    void setValue(bool selected);
+    bool click();
+
+private:
+    void restoreOwnDesign() override { value_ = false; }
+    std::string caption_;
+    std::string group_;
+    bool value_ = false;
+};
+
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    void addItem(std::string text);
+    const std::vector<std::string>& items() const;
+    // Position of the chosen entry counted from 1; 0 while none is chosen.
+    int position() const;
+    const std::string& text() const;
+    void setText(std::string text);
+    void onClick(std::function<void()> handler) { handler_ = std::move(handler); }
+    // The user chooses the entry at `position` (from 1).
+    bool choose(int position);
+
+private:
+    void restoreOwnDesign() override;
+    std::vector<std::string> items_;
+    int position_ = 0;
+    std::string text_;
+    std::function<void()> handler_;
+};
+
+class MenuEntry : public Control {
+public:
+    // `caption` marks its access key with "&"; `shortcut` reads "Ctrl+S".
+    MenuEntry(Form& form, std::string name, std::string menu, std::string caption,
+              std::string shortcut);
+    const std::string& menu() const { return menu_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& shortcut() const { return shortcut_; }
+    void onClick(std::function<void()> handler) { handler_ = std::move(handler); }
+    bool click();
+
+private:
+    std::string menu_;
+    std::string caption_;
+    std::string shortcut_;
+    std::function<void()> handler_;
+};
+
+class Timer : public Control {
+public:
+    Timer(Form& form, std::string name, int intervalMs, bool running);
+    int interval() const { return interval_; }
+    void onTimer(std::function<void()> handler) { handler_ = std::move(handler); }
+    // The window layer (or a test) reports that the interval has passed.
+    void fire();
+
+private:
+    int interval_;
+    std::function<void()> handler_;
+};
+
+}  // namespace tk

@@ -1,0 +1,148 @@
+#include "toolkit/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tk {
+namespace {
+
+bool isBlankChar(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::optional<double> parsePlain(const std::string& digits) {
+    double value = 0;
+    auto [end, err] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (err != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return value;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlankChar(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlankChar(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Reads the integer part of a locale number with optional thousands
+// separators; appends its digits to `out` and returns the characters used.
+std::optional<std::size_t> readGroupedDigits(std::string_view text, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < text.size() && isDigit(text[pos])) out += text[pos++];
+    if (pos == 0) return pos;
+    while (pos < text.size() && text[pos] == '.') {
+        std::size_t groupEnd = pos + 1;
+        while (groupEnd < text.size() && isDigit(text[groupEnd])) ++groupEnd;
+        if (groupEnd - pos - 1 != 3) return std::nullopt;
+        out.append(text.substr(pos + 1, 3));
+        pos = groupEnd;
+    }
+    return pos;
+}
+
+}  // namespace
+
+bool isBlank(std::string_view text) {
+    for (char c : text)
+        if (!isBlankChar(c)) return false;
+    return true;
+}
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+std::optional<double> leadingNumberValue(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlankChar(text[pos])) ++pos;
+    std::string number;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        if (text[pos] == '-') number += '-';
+        ++pos;
+    }
+    bool anyDigit = false;
+    bool seenPoint = false;
+    for (; pos < text.size(); ++pos) {
+        char c = text[pos];
+        if (isDigit(c)) {
+            number += c;
+            anyDigit = true;
+        } else if (c == '.' && !seenPoint) {
+            number += c;
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+    if (number.back() == '.') number.pop_back();
+    if (number.starts_with("-.")) number.insert(1, "0");
+    if (number.starts_with(".")) number.insert(0, "0");
+    return parsePlain(number);
+}
+
+std::optional<double> localeValue(std::string_view text) {
+    text = trimBlanks(text);
+    std::string number;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        if (text.front() == '-') number += '-';
+        text.remove_prefix(1);
+    }
+    std::string integerDigits;
+    auto used = readGroupedDigits(text, integerDigits);
+    if (!used) return std::nullopt;
+    text.remove_prefix(*used);
+    std::string fraction;
+    if (!text.empty() && text.front() == ',') {
+        text.remove_prefix(1);
+        while (!text.empty() && isDigit(text.front())) {
+            fraction += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    if (!text.empty() || (integerDigits.empty() && fraction.empty())) return std::nullopt;
+    number += integerDigits.empty() ? "0" : integerDigits;
+    if (!fraction.empty()) number += "." + fraction;
+    return parsePlain(number);
+}
+
+double roundHalfEven(double value) {
+    double lower = std::floor(value);
+    double diff = value - lower;
+    if (diff > 0.5) return lower + 1;
+    if (diff < 0.5) return lower;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+std::optional<std::int16_t> toInt16(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    double rounded = roundHalfEven(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::optional<std::int16_t> wholeNumber(std::string_view text) {
+    auto value = localeValue(text);
+    if (!value) return std::nullopt;
+    return toInt16(*value);
+}
+
+std::string standardText(double value) {
+    if (value == 0 || !std::isfinite(value)) return "0";
+    char buffer[64];
+    auto [end, err] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::general, 15);
+    if (err != std::errc()) return "0";
+    std::string text(buffer, end);
+    for (char& c : text) {
+        if (c == '.') c = ',';
+        if (c == 'e') c = 'E';
+    }
+    return text;
+}
+
+}  // namespace tk
