@@ -42,6 +42,9 @@ public:
     // The window layer listens here to mirror changes of the model.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
+    // Tells the listener to mirror the control again.
+    void refresh() const { changed(); }
+
     // Back to the design values; called by the form on load.
     void restoreDesign();
 

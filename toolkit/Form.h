@@ -62,6 +62,10 @@ public:
     // Loads the form if it is not loaded; used by every control access.
     void ensureLoaded();
 
+    // The user closes the window through its title bar (or Esc in a
+    // dialog). Unloads the form unless the form says otherwise.
+    virtual void Form_QueryUnload() { unload(); }
+
 protected:
     // Runs once per load, after the design values are back.
     virtual void Form_Load() {}

@@ -1,0 +1,275 @@
+#include "shell/FormWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QValidator>
+
+#include "shell/QtWindowSystem.h"
+
+namespace shell {
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// Refuses typing and pasting beyond the field's maximum length; text that
+// the program put in stays whole and can still be shortened.
+class MaxLengthValidator : public QValidator {
+public:
+    MaxLengthValidator(QLineEdit* edit, int maxLength) : QValidator(edit), maxLength_(maxLength) {
+        QObject::connect(edit, &QLineEdit::textChanged,
+                         [this](const QString& text) { acceptedLength_ = text.size(); });
+    }
+    State validate(QString& input, int&) const override {
+        if (input.size() <= maxLength_ || input.size() <= acceptedLength_) return Acceptable;
+        return Invalid;
+    }
+
+private:
+    int maxLength_;
+    qsizetype acceptedLength_ = 0;
+};
+
+QString listingText(const std::string& text) {
+    QString shown = qt(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+void syncCommon(const tk::Control& control, QWidget* widget) {
+    widget->setVisible(control.visible());
+    widget->setEnabled(control.enabled());
+    widget->setToolTip(qt(control.toolTip()));
+}
+
+QWidget* makeLineEdit(tk::TextField& field) {
+    auto* edit = new QLineEdit;
+    if (field.maxLength() > 0) edit->setValidator(new MaxLengthValidator(edit, field.maxLength()));
+    edit->setReadOnly(field.readOnly());
+    QObject::connect(edit, &QLineEdit::textEdited,
+                     [&field](const QString& text) { field.userEdited(text.toStdString()); });
+    field.setChangeListener([&field, edit] {
+        if (edit->text().toStdString() != field.text()) edit->setText(qt(field.text()));
+        syncCommon(field, edit);
+    });
+    return edit;
+}
+
+QWidget* makeTextArea(tk::TextField& field) {
+    auto* area = new QPlainTextEdit;
+    area->setReadOnly(field.readOnly());
+    area->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field.setChangeListener([&field, area] {
+        QString shown = listingText(field.text());
+        if (area->toPlainText() != shown) {
+            area->setPlainText(shown);
+            area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        }
+        syncCommon(field, area);
+    });
+    return area;
+}
+
+QWidget* makeButton(tk::Button& button) {
+    auto* push = new QPushButton(qt(button.caption()));
+    push->setAutoDefault(false);
+    QObject::connect(push, &QPushButton::clicked, [&button] { button.click(); });
+    button.setChangeListener([&button, push] { syncCommon(button, push); });
+    return push;
+}
+
+QWidget* makeOption(tk::OptionButton& option) {
+    auto* radio = new QRadioButton(qt(option.caption()));
+    radio->setAutoExclusive(false);
+    QObject::connect(radio, &QRadioButton::clicked, [&option, radio] {
+        option.click();
+        radio->setChecked(option.value());
+    });
+    option.setChangeListener([&option, radio] {
+        radio->setChecked(option.value());
+        syncCommon(option, radio);
+    });
+    return radio;
+}
+
+QWidget* makeComboBox(tk::ComboBox& box) {
+    auto* combo = new QComboBox;
+    QObject::connect(combo, &QComboBox::activated, [&box](int index) { box.choose(index + 1); });
+    box.setChangeListener([&box, combo] {
+        QSignalBlocker block(combo);
+        const auto& items = box.items();
+        if (combo->count() != static_cast<int>(items.size())) {
+            combo->clear();
+            for (const std::string& item : items) combo->addItem(qt(item));
+        }
+        combo->setPlaceholderText(qt(box.text()));
+        combo->setCurrentIndex(box.position() - 1);
+        syncCommon(box, combo);
+    });
+    return combo;
+}
+
+QWidget* makeLabel(tk::Label& label) {
+    QWidget* widget = nullptr;
+    if (dynamic_cast<tk::Frame*>(&label)) {
+        auto* group = new QGroupBox(qt(label.caption()));
+        label.setChangeListener([&label, group] {
+            group->setTitle(qt(label.caption()));
+            syncCommon(label, group);
+        });
+        widget = group;
+    } else {
+        auto* text = new QLabel(qt(label.caption()));
+        label.setChangeListener([&label, text] {
+            text->setText(qt(label.caption()));
+            syncCommon(label, text);
+        });
+        widget = text;
+    }
+    return widget;
+}
+
+void applyLook(QWidget* widget, Look look) {
+    if (look == Look::Heading) {
+        QFont font = widget->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        widget->setFont(font);
+    } else if (look == Look::Listing) {
+        QFont font(QStringLiteral("Courier"));
+        font.setStyleHint(QFont::Monospace);
+        font.setFixedPitch(true);
+        font.setPointSize(9);
+        widget->setFont(font);
+    }
+}
+
+}  // namespace
+
+FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout& layout)
+    : form_(form), windows_(windows) {
+    setObjectName(qt(form.name()));
+    setWindowTitle(qt(form.caption()));
+    auto* client = new QWidget;
+    client->setObjectName(qt(form.name() + "_client"));
+    client->setFixedSize(layout.clientSize);
+    setCentralWidget(client);
+    for (tk::Control* control : form.controls()) {
+        if (auto* entry = dynamic_cast<tk::MenuEntry*>(control)) {
+            bindMenu(*entry);
+            continue;
+        }
+        auto placed = layout.controls.find(control->name());
+        bind(*control, placed == layout.controls.end() ? Placement{} : placed->second);
+    }
+    form.setListener(this);
+    if (form.loaded())
+        for (tk::Control* control : form.controls()) control->refresh();
+}
+
+FormWindow::~FormWindow() { form_.setListener(nullptr); }
+
+void FormWindow::bind(tk::Control& control, const Placement& placement) {
+    if (auto* timer = dynamic_cast<tk::Timer*>(&control)) {
+        auto* qtimer = new QTimer(this);
+        timers_.push_back(qtimer);
+        qtimer->setInterval(timer->interval());
+        QObject::connect(qtimer, &QTimer::timeout, [timer] { timer->fire(); });
+        timer->setChangeListener([this, timer, qtimer] {
+            bool run = form_.loaded() && timer->enabled();
+            if (run && !qtimer->isActive()) qtimer->start();
+            if (!run) qtimer->stop();
+        });
+        return;
+    }
+    QWidget* widget = makeWidget(control);
+    widget->setObjectName(qt(control.name()));
+    widget->setParent(centralWidget());
+    widget->setGeometry(placement.rect);
+    applyLook(widget, placement.look);
+    if (dynamic_cast<tk::Frame*>(&control)) widget->lower();
+    widgets_[control.name()] = widget;
+}
+
+QWidget* FormWindow::makeWidget(tk::Control& control) {
+    if (auto* field = dynamic_cast<tk::TextField*>(&control))
+        return field->multiLine() ? makeTextArea(*field) : makeLineEdit(*field);
+    if (auto* button = dynamic_cast<tk::Button*>(&control)) return makeButton(*button);
+    if (auto* option = dynamic_cast<tk::OptionButton*>(&control)) return makeOption(*option);
+    if (auto* box = dynamic_cast<tk::ComboBox*>(&control)) return makeComboBox(*box);
+    return makeLabel(dynamic_cast<tk::Label&>(control));
+}
+
+void FormWindow::bindMenu(tk::MenuEntry& entry) {
+    QMenu* menu = nullptr;
+    for (QMenu* existing : menuBar()->findChildren<QMenu*>())
+        if (existing->title() == qt(entry.menu())) menu = existing;
+    if (!menu) menu = menuBar()->addMenu(qt(entry.menu()));
+    QAction* action = menu->addAction(qt(entry.caption()));
+    action->setObjectName(qt(entry.name()));
+    action->setShortcut(QKeySequence(qt(entry.shortcut())));
+    QObject::connect(action, &QAction::triggered, [&entry] { entry.click(); });
+    entry.setChangeListener([&entry, action] {
+        action->setEnabled(entry.enabled());
+        action->setVisible(entry.visible());
+    });
+}
+
+QWidget* FormWindow::widgetFor(const std::string& controlName) const {
+    auto it = widgets_.find(controlName);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void FormWindow::formShown(bool modal) {
+    if (!isVisible()) setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+    focusMoved();
+}
+
+void FormWindow::formHidden() {
+    closingByProgram_ = true;
+    hide();
+    closingByProgram_ = false;
+    windows_.modalFormLeft(form_);
+}
+
+void FormWindow::formUnloaded() {
+    for (QTimer* timer : timers_) timer->stop();
+}
+
+void FormWindow::focusMoved() {
+    const tk::Control* focused = form_.focused();
+    if (!focused) return;
+    if (QWidget* widget = widgetFor(focused->name()); widget && !widget->hasFocus())
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::pointerChanged() {
+    if (form_.mousePointer() == tk::MousePointer::Hourglass)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (closingByProgram_ || !form_.visible()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    form_.Form_QueryUnload();
+}
+
+}  // namespace shell

@@ -1,0 +1,59 @@
+#pragma once
+// A Qt window that mirrors a form model: one widget per control, named after
+// the control, kept in step with the model both ways.
+#include <QMainWindow>
+#include <QRect>
+#include <map>
+#include <string>
+#include <vector>
+
+class QTimer;
+
+#include "toolkit/Form.h"
+
+namespace shell {
+
+class QtWindowSystem;
+
+enum class Look { Plain, Heading, Listing };
+
+struct Placement {
+    QRect rect;
+    Look look = Look::Plain;
+};
+
+struct FormLayout {
+    QSize clientSize;
+    std::map<std::string, Placement> controls;
+};
+
+class FormWindow : public QMainWindow, public tk::FormListener {
+public:
+    FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout& layout);
+    ~FormWindow() override;
+
+    tk::Form& form() const { return form_; }
+    QWidget* widgetFor(const std::string& controlName) const;
+
+    void formShown(bool modal) override;
+    void formHidden() override;
+    void formUnloaded() override;
+    void focusMoved() override;
+    void pointerChanged() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bind(tk::Control& control, const Placement& placement);
+    QWidget* makeWidget(tk::Control& control);
+    void bindMenu(tk::MenuEntry& entry);
+
+    tk::Form& form_;
+    QtWindowSystem& windows_;
+    std::map<std::string, QWidget*> widgets_;
+    std::vector<QTimer*> timers_;
+    bool closingByProgram_ = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,40 @@
+#pragma once
+// The running program: the calculation state, the forms and their windows.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "circuit/FrmHaupt.h"
+#include "circuit/state/CalcState.h"
+#include "shell/FormWindow.h"
+#include "shell/QtDialogs.h"
+#include "shell/QtWindowSystem.h"
+
+namespace shell {
+
+class Program {
+public:
+    // Without arguments the program uses Qt's message box and file dialog;
+    // tests hand in recording ones.
+    Program(tk::MessageBox* messages = nullptr, tk::FileDialog* files = nullptr);
+    ~Program();
+
+    void start();
+
+    calc::CalcState& state() { return state_; }
+    circuit::FrmHaupt& frmHaupt() { return frmHaupt_; }
+    FormWindow* window(const std::string& formName) const;
+    QtWindowSystem& windows() { return windows_; }
+
+private:
+    calc::CalcState state_;
+    QtWindowSystem windows_;
+    QtMessageBox qtMessages_;
+    QtFileDialog qtFiles_;
+    tk::MessageBox& messages_;
+    tk::FileDialog& files_;
+    circuit::FrmHaupt frmHaupt_;
+    std::vector<std::unique_ptr<FormWindow>> formWindows_;
+};
+
+}  // namespace shell

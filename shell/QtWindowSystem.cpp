@@ -1,0 +1,30 @@
+#include "shell/QtWindowSystem.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "toolkit/Form.h"
+
+namespace shell {
+
+void QtWindowSystem::runModal(tk::Form& form) {
+    if (!form.visible() || ended_) return;
+    QEventLoop loop;
+    runs_.push_back({&form, &loop});
+    loop.exec();
+    runs_.pop_back();
+}
+
+void QtWindowSystem::modalFormLeft(const tk::Form& form) {
+    for (ModalRun& run : runs_)
+        if (run.form == &form) run.loop->quit();
+}
+
+void QtWindowSystem::endProgram() {
+    ended_ = true;
+    for (ModalRun& run : runs_) run.loop->quit();
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace shell
