@@ -171,4 +171,79 @@ TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
     EXPECT_TRUE(form.cmdFertig.visible());
 }
 
+enum class Phase { Consumers, Section, Fittings };
+
+struct FieldFailure {
+    Phase phase;
+    const char* field;
+    const char* text;
+    const char* message;
+};
+
+// Each field fails on its own click with its own message, the focus back in
+// the field; fields checked before it keep what they stored.
+TEST(MainFormFields, EachFieldFailsWithItsMessage) {
+    const FieldFailure cases[] = {
+        {Phase::Consumers, "txtStrNr", "0", "Bitte Zahlen zwischen 1 und 20 eingeben."},
+        {Phase::Consumers, "txtHFlNr", "", "Bitte Zahlen zwischen 1 und 9999 eingeben."},
+        {Phase::Consumers, "txtVorlauf", "121", "Bitte Zahlen zwischen 40 und 120 eingeben."},
+        {Phase::Consumers, "txtRuecklauf", "40", "Bitte Zahlen zwischen 40 und 120 eingeben."},
+        {Phase::Consumers, "txtHzKprNr", "9999", "Bitte Zahlen zwischen 1 und 9999 eingeben."},
+        {Phase::Consumers, "txtHkLstgW", "50001", " Bitte Zahlen zwischen 1 und 50000 eingeben."},
+        {Phase::Section, "txtTeilstr", "71", "Bitte Zahlen zwischen 1 und 70 eingeben."},
+        {Phase::Section, "txtTeilstrckmtr", "101", "Bitte Zahlen zwischen 0,1 und 100 eingeben."},
+        {Phase::Section, "txtGeschw", "3,1", "Bitte Zahlen zwischen 0,1 und 3 eingeben."},
+        {Phase::Fittings, "txtRohrDN", "151", "Bitte Nennweiten zwischen 6 und 150 eingeben."},
+        {Phase::Fittings, "txtRohrDN", "15a", "Bitte Nennweiten zwischen 6 und 150 eingeben."},
+        {Phase::Fittings, "txtKVWert", "601", "Bitte Werte zwischen 0,1 und 600 eingeben."},
+        {Phase::Fittings, "txtVrbrchr", "2", "Bitte nur 1 eingeben."},
+        {Phase::Fittings, "txtBoganzahl", "51", "Bitte Zahlen zwischen 1 und 50 eingeben."},
+        {Phase::Fittings, "txtTAnzahl", "51", "Bitte Nennweiten zwischen 1 und 50 eingeben."},
+        {Phase::Fittings, "txtAnbindAnz", "1x", "Bitte Zahlen zwischen 1 und 50 eingeben."},
+        {Phase::Fittings, "txtReduAnz", "51", "Bitte Zahlen zwischen 1 und 50 eingeben."},
+    };
+    for (const FieldFailure& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.field << " \"" << c.text << "\"");
+        tk::ScriptedWindowSystem windows;
+        tk::RecordingMessageBox messages;
+        calc::CalcState state;
+        FrmHaupt form{windows, state, messages};
+        form.showModeless();
+        form.optWeStahlrohr.click();
+        const std::pair<tk::TextField*, const char*> good[] = {
+            {&form.txtStrNr, "5"}, {&form.txtHFlNr, "77"}, {&form.txtVorlauf, "75"},
+            {&form.txtRuecklauf, "55"}, {&form.txtHkLstgW, "800"}};
+        for (auto [field, text] : good) field->enter(text);
+        tk::Button* action = &form.cmdNaechstVerbrauch;
+        if (c.phase != Phase::Consumers) {
+            form.cmdNaechstVerbrauch.click();
+            form.cmdWeiter.click();
+            form.txtTeilstr.enter("4");
+            form.txtTeilstrckmtr.enter("3");
+            form.txtGeschw.enter("0,4");
+            action = &form.cmdTeilRohr;
+        }
+        if (c.phase == Phase::Fittings) {
+            form.cmdTeilRohr.click();
+            form.txtRohrDN.enter("15");
+            action = &form.cmdRechnen;
+        }
+        ASSERT_TRUE(messages.shown.empty());
+        auto& field = dynamic_cast<tk::TextField&>(*form.find(c.field));
+        field.setText(c.text);
+        ASSERT_TRUE(action->click());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.last().text, c.message);
+        EXPECT_EQ(messages.last().title, "Eingabeberichtigung:");
+        EXPECT_TRUE(field.hasFocus());
+        EXPECT_TRUE(action->visible());  // the step has not moved on
+        if (c.phase == Phase::Consumers && std::string(c.field) != "txtStrNr") {
+            EXPECT_EQ(state.riser.riserNumber.at(1), 5);
+        }
+        if (c.phase == Phase::Fittings) {
+            EXPECT_EQ(state.section.pressureDrop.at(1, 1), 0.0);
+        }
+    }
+}
+
 }  // namespace
