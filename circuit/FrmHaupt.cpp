@@ -3,9 +3,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "circuit/Listing.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "toolkit/NumberText.h"
+#include "toolkit/WindowSystem.h"
 
 namespace circuit {
 namespace {
@@ -18,8 +20,13 @@ std::int16_t whole(double value) { return tk::toInt16(value).value_or(0); }
 
 }  // namespace
 
-FrmHaupt::FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages)
-    : tk::Form(windows, "frmHaupt", "Kalvoranberechnung"), state_(state), messages_(messages) {
+FrmHaupt::FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
+                   catalogue::Catalogue& catalogue, MainFormServices& services)
+    : tk::Form(windows, "frmHaupt", "Kalvoranberechnung"),
+      state_(state),
+      messages_(messages),
+      catalogue_(catalogue),
+      services_(services) {
     defineDesign();
     wireHandlers();
 }
@@ -69,6 +76,17 @@ void FrmHaupt::wireHandlers() {
     cmdTeilRohr.onClick([this] { cmdTeilRohr_Click(); });
     cmdRechnen.onClick([this] { cmdRechnen_Click(); });
     cmdNaechsteTeilstrck.onClick([this] { cmdNaechsteTeilstrck_Click(); });
+    cmdFertig.onClick([this] { cmdFertig_Click(); });
+    cmdRstTeilstr.onClick([this] { cmdRstTeilstr_Click(); });
+    mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
+    mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
+    mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
+    mnuExitItem.onClick([this] { mnuExitItem_Click(); });
+    catalogue_.frmArmaturen.returnToMainForm = [this] {
+        showModeless();
+        txtRohrDN.setFocus();
+    };
+    catalogue_.frmArmaturen2.returnToMainForm = [this] { txtRohrDN.setFocus(); };
 }
 
 void FrmHaupt::Form_Load() {
@@ -221,10 +239,45 @@ void FrmHaupt::cmdTeilRohr_Click() {
     state_.section.sectionLength.at(r, s) = state_.sectionLength;
     hyd::ComputeFlowAndDiameter(state_);
     hyd::SelectMaterial(state_);
-    showSectionFields(true);
     cmdRechnen.setVisible(true);
+    showSectionFields(true);
+    if (state_.listingLineCount < 2) Ausgabe();
+    Ergebnisausgab();
     cmdTeilRohr.setVisible(false);
-    txtRohrDN.setFocus();
+    openCatalogue();
+    cmdRechnen.setVisible(true);
+}
+
+void FrmHaupt::openCatalogue() {
+    catalogue_.frmArmaturen.load();
+    catalogue_.frmArmaturen2.load();
+    catalogue_.frmArmaturen.cmdZethawert2.setVisible(true);
+    catalogue_.frmArmaturen2.cmdZethawert3.setVisible(true);
+    catalogue_.Arma();
+    txtKVWert.setText(catalogue_.frmArmaturen.txtKVWerte.text());
+    txtVentDN.setText(catalogue_.frmArmaturen.cboHersteller.text());
+    state_.valveName = txtVentDN.text();
+    if (tk::isBlank(txtKVWert.text())) {
+        KV2();
+        return;
+    }
+    takeOverKv();
+}
+
+// The valve text shown is the dialog's maker text; the name kept for the
+// section stays the one taken from the first dialog.
+void FrmHaupt::KV2() {
+    txtKVWert.setText(catalogue_.frmArmaturen2.txtKVWerte.text());
+    txtVentDN.setText(catalogue_.frmArmaturen2.cboHersteller.text());
+    takeOverKv();
+}
+
+// An empty kv text means no valve. A kv text that is not a number is taken
+// over as it stands; "Rechnen" refuses it with the field's own message.
+void FrmHaupt::takeOverKv() {
+    if (!tk::isBlank(txtKVWert.text()))
+        state_.kvValue = tk::localeValue(txtKVWert.text()).value_or(0);
+    state_.currentKv = state_.kvValue;
 }
 
 void FrmHaupt::showSectionFields(bool shown) {
@@ -280,6 +333,7 @@ void FrmHaupt::Steuerung2() {
     if (state_.kvValue > 0 && !state_.valveName.empty()) hyd::ValveZetaFromKv(state_);
     hyd::SumSectionZeta(state_);
     hyd::ComputeSectionLoss(state_);
+    Berechgausgab();
     cmdRechnen.setVisible(false);
     cmdNaechsteTeilstrck.setVisible(true);
     mnuItemArbeitunterbrechen.setEnabled(false);
@@ -309,7 +363,87 @@ void FrmHaupt::cmdNaechsteTeilstrck_Click() {
     cmdNaechstVerbrauch.setVisible(true);
     for (tk::Button* button : {&cmdWeiter, &cmdTeilRohr, &cmdRechnen, &cmdNaechsteTeilstrck, &cmdFertig})
         button->setVisible(false);
+    catalogue_.unloadBoth();
     txtHzKprNr.setFocus();
+}
+
+void FrmHaupt::cmdFertig_Click() {
+    cmdRstTeilstr.setVisible(true);
+    cmdNaechsteTeilstrck.setVisible(false);
+    cmdRechnen.setVisible(false);
+    cmdFertig.setVisible(false);
+    mnuItemArbeitunterbrechen.setEnabled(true);
+    Umtrieb();
+}
+
+bool FrmHaupt::roomForAnotherRiser() {
+    if (state_.riserIndex < calc::kMaxRisers) return true;
+    correction(kProjectFullMessage, cmdRstTeilstr);
+    return false;
+}
+
+void FrmHaupt::cmdRstTeilstr_Click() {
+    if (!roomForAnotherRiser()) return;
+    state_.listingLineCount = 1;
+    state_.sectionIndex = 1;
+    state_.riserCount += 1;
+    state_.riserIndex += 1;
+    state_.riser.sectionsPerRiser.at(state_.riserIndex) = 1;
+    state_.lastRiserIndex = state_.riserIndex;
+    state_.riser.riserBranchLoss.at(state_.riserIndex) = 0;
+    state_.branchLossTotal = 0;
+    cmdRstTeilstr.setVisible(false);
+    hide();
+    services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(crlf));
+    catalogue_.unloadBoth();
+    txtKVWert.setText("");
+    state_.loadSum = 0;
+}
+
+void FrmHaupt::mnuSaveItem_Click() { services_.saveWork(); }
+
+void FrmHaupt::mnuPrinterItem_Click() { services_.printReport(); }
+
+void FrmHaupt::mnuItemArbeitunterbrechen_Click() {
+    if (!services_.interruptWork()) return;
+    unload();
+    windows().endProgram();
+}
+
+// Ends at once; nothing is saved.
+void FrmHaupt::mnuExitItem_Click() {
+    unload();
+    windows().endProgram();
+}
+
+// Closing the window ends the program like "Beenden", rather than leaving
+// it running without a window.
+void FrmHaupt::Form_QueryUnload() { mnuExitItem_Click(); }
+
+void FrmHaupt::appendListing(const std::string& piece) {
+    txtAusgabeBerechn.setText(txtAusgabeBerechn.text() + piece);
+}
+
+void FrmHaupt::Ausgabe() {
+    state_.listingHeader = listingHeaderBlock(state_, txtVorlauf.text(), txtRuecklauf.text());
+    appendListing(state_.listingHeader);
+}
+
+void FrmHaupt::Ergebnisausgab() {
+    state_.listingLinePart1 = listingLineFirstHalf(state_);
+    appendListing(state_.listingLinePart1);
+    txtRohrDN.setFocus();
+}
+
+void FrmHaupt::Berechgausgab() {
+    state_.listingLinePart2 = listingLineSecondHalf(state_);
+    appendListing(state_.listingLinePart2);
+}
+
+void FrmHaupt::Umtrieb() {
+    state_.listingFooter = listingFooter(state_);
+    appendListing(state_.listingFooter);
+    state_.reportText += txtAusgabeBerechn.text();
 }
 
 }  // namespace circuit

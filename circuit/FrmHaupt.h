@@ -3,7 +3,9 @@
 // consumer and section by section.
 #include <string_view>
 
+#include "catalogue/CatalogueForms.h"
 #include "circuit/InputRules.h"
+#include "circuit/MainFormServices.h"
 #include "circuit/state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
@@ -13,15 +15,30 @@ namespace circuit {
 
 class FrmHaupt : public tk::Form {
 public:
-    FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages);
+    FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
+             catalogue::Catalogue& catalogue, MainFormServices& services);
 
-    // Event handlers.
+    // Event handlers and form procedures.
     void cmdNaechstVerbrauch_Click();
     void cmdWeiter_Click();
     void cmdTeilRohr_Click();
+    void KV2();
     void cmdRechnen_Click();
     void Steuerung2();
     void cmdNaechsteTeilstrck_Click();
+    void cmdFertig_Click();
+    void cmdRstTeilstr_Click();
+    void mnuSaveItem_Click();
+    void mnuPrinterItem_Click();
+    void mnuItemArbeitunterbrechen_Click();
+    void mnuExitItem_Click();
+    void Form_QueryUnload() override;
+
+    // The listing.
+    void Ausgabe();
+    void Ergebnisausgab();
+    void Berechgausgab();
+    void Umtrieb();
 
     tk::Label lblUeberschrift{*this, "lblUeberschrift",
                               "Kalvoranberechnung  für Pumpen-Warmwasserheizung"};
@@ -109,6 +126,10 @@ private:
     bool pipeDnListed(std::int16_t dn);
     void showSectionFields(bool shown);
     void clearSectionFields();
+    void openCatalogue();
+    void takeOverKv();
+    void appendListing(const std::string& piece);
+    bool roomForAnotherRiser();
 
     // Runs the field's check; on failure shows its message, puts the focus
     // back and returns false. A conversion fault throws InputFault.
@@ -117,6 +138,8 @@ private:
 
     calc::CalcState& state_;
     tk::MessageBox& messages_;
+    catalogue::Catalogue& catalogue_;
+    MainFormServices& services_;
 };
 
 }  // namespace circuit

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QValidator>
 
@@ -111,6 +113,7 @@ QWidget* makeComboBox(tk::ComboBox& box) {
         if (combo->count() != static_cast<int>(items.size())) {
             combo->clear();
             for (const std::string& item : items) combo->addItem(qt(item));
+            combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 30);
         }
         combo->setPlaceholderText(qt(box.text()));
         combo->setCurrentIndex(box.position() - 1);
@@ -145,7 +148,7 @@ void applyLook(QWidget* widget, Look look) {
         font.setBold(true);
         font.setPointSizeF(font.pointSizeF() * 1.3);
         widget->setFont(font);
-    } else if (look == Look::Listing) {
+    } else if (look == Look::Listing || look == Look::Fixed) {
         QFont font(QStringLiteral("Courier"));
         font.setStyleHint(QFont::Monospace);
         font.setFixedPitch(true);
@@ -172,6 +175,10 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
         auto placed = layout.controls.find(control->name());
         bind(*control, placed == layout.controls.end() ? Placement{} : placed->second);
     }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    QObject::connect(escape, &QShortcut::activated, [this] {
+        if (form_.modal() && form_.acceptsInput()) form_.Form_QueryUnload();
+    });
     form.setListener(this);
     if (form.loaded())
         for (tk::Control* control : form.controls()) control->refresh();

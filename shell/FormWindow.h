@@ -15,7 +15,7 @@ namespace shell {
 
 class QtWindowSystem;
 
-enum class Look { Plain, Heading, Listing };
+enum class Look { Plain, Heading, Listing, Fixed };
 
 struct Placement {
     QRect rect;

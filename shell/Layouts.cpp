@@ -65,4 +65,41 @@ const FormLayout& mainFormLayout() {
     return layout;
 }
 
+FormLayout catalogueLayout(const catalogue::CatalogueFormData& data) {
+    constexpr int kColumnWidth = 390;
+    FormLayout layout{QSize(820, 330),
+                      {
+                          {"Label1", {QRect(10, 8, 200, 24), Look::Heading}},
+                          {"Label2", {QRect(640, 8, 100, 18)}},
+                          {"txtKVWerte", {QRect(640, 28, 110, 24)}},
+                          {"Label3", {QRect(230, 44, 380, 24), Look::Heading}},
+                          {"cboHersteller", {QRect(250, 76, 320, 26), Look::Fixed}},
+                      }};
+    int x = 10;
+    for (const catalogue::KindBox& kind : data.kindBoxes) {
+        layout.controls[kind.name] = {QRect(x, 120, kColumnWidth, 26), Look::Fixed};
+        int y = 156;
+        for (const catalogue::ModelBox& model : kind.models) {
+            layout.controls[model.name] = {QRect(x, y, kColumnWidth, 26), Look::Fixed};
+            y += 34;
+        }
+        x += kColumnWidth + 20;
+    }
+    const bool firstForm = data.formName == "frmArmaturen";
+    layout.controls[firstForm ? "cmdZethawert" : "cmdZethawert4"] = {QRect(320, 286, 80, 30)};
+    layout.controls[firstForm ? "cmdZethawert2" : "cmdZethawert3"] = {QRect(420, 286, 80, 30)};
+    return layout;
+}
+
+const FormLayout& remainingPreviewLayout() {
+    static const FormLayout layout{
+        QSize(920, 460),
+        {
+            {"lblUeberschrift", {QRect(10, 6, 600, 26), Look::Heading}},
+            {"lblHinweis", {QRect(10, 40, 900, 22)}},
+            {"txtAusgabeDN", {QRect(10, 70, 900, 380), Look::Listing}},
+        }};
+    return layout;
+}
+
 }  // namespace shell

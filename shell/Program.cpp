@@ -7,8 +7,17 @@ namespace shell {
 Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     : messages_(messages ? *messages : qtMessages_),
       files_(files ? *files : qtFiles_),
-      frmHaupt_(windows_, state_, messages_) {
-    formWindows_.push_back(std::make_unique<FormWindow>(frmHaupt_, windows_, mainFormLayout()));
+      catalogue_(windows_, state_),
+      frmRohrDm_(windows_),
+      pending_(messages_, frmRohrDm_),
+      frmHaupt_(windows_, state_, messages_, catalogue_, pending_) {
+    auto add = [this](tk::Form& form, const FormLayout& layout) {
+        formWindows_.push_back(std::make_unique<FormWindow>(form, windows_, layout));
+    };
+    add(frmHaupt_, mainFormLayout());
+    add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
+    add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
+    add(frmRohrDm_, remainingPreviewLayout());
 }
 
 Program::~Program() = default;

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
 #include "circuit/state/CalcState.h"
 #include "shell/FormWindow.h"
+#include "shell/PendingFeatures.h"
 #include "shell/QtDialogs.h"
 #include "shell/QtWindowSystem.h"
 
@@ -23,6 +25,7 @@ public:
 
     calc::CalcState& state() { return state_; }
     circuit::FrmHaupt& frmHaupt() { return frmHaupt_; }
+    catalogue::Catalogue& catalogue() { return catalogue_; }
     FormWindow* window(const std::string& formName) const;
     QtWindowSystem& windows() { return windows_; }
 
@@ -33,6 +36,9 @@ private:
     QtFileDialog qtFiles_;
     tk::MessageBox& messages_;
     tk::FileDialog& files_;
+    catalogue::Catalogue catalogue_;
+    RemainingSectionsPreview frmRohrDm_;
+    PendingFeatures pending_;
     circuit::FrmHaupt frmHaupt_;
     std::vector<std::unique_ptr<FormWindow>> formWindows_;
 };

@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "circuit/FrmHaupt.h"
-#include "toolkit/TestDoubles.h"
+#include "MainFormHarness.h"
 
 namespace {
 
-using circuit::FrmHaupt;
 
-class MainForm : public testing::Test {
+class MainForm : public testing::Test, protected testing_support::MainFormHarness {
 protected:
-    MainForm() { form.showModeless(); }
-
     void expectCorrection(const std::string& text, const tk::Control& focus) {
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.last().text, text);
@@ -32,11 +28,6 @@ protected:
         form.txtVorlauf.enter("90");
         form.txtRuecklauf.enter("70");
     }
-
-    tk::ScriptedWindowSystem windows;
-    tk::RecordingMessageBox messages;
-    calc::CalcState state;
-    FrmHaupt form{windows, state, messages};
 };
 
 TEST_F(MainForm, StartsWithTheCircuitAndConsumerFieldsOnly) {
@@ -94,6 +85,7 @@ TEST_F(MainForm, OneSectionFromConsumersToLoss) {
     expectCorrection("Bitte Zahlen zwischen 0,1 und 3 eingeben.", form.txtGeschw);
     EXPECT_EQ(state.sectionLength, 10.0);
     form.txtGeschw.enter("0,5");
+    returnWithoutChoice();
     ASSERT_TRUE(form.cmdTeilRohr.click());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.section.sectionNumber.at(1, 1), 7);
@@ -160,6 +152,7 @@ TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
     form.txtTeilstr.enter("1");
     form.txtTeilstrckmtr.enter("1");
     form.txtGeschw.enter("0,5");
+    returnWithoutChoice();
     form.cmdTeilRohr.click();
     form.txtRohrDN.enter("15");
     form.cmdRechnen.click();
@@ -204,11 +197,10 @@ TEST(MainFormFields, EachFieldFailsWithItsMessage) {
     };
     for (const FieldFailure& c : cases) {
         SCOPED_TRACE(testing::Message() << c.field << " \"" << c.text << "\"");
-        tk::ScriptedWindowSystem windows;
-        tk::RecordingMessageBox messages;
-        calc::CalcState state;
-        FrmHaupt form{windows, state, messages};
-        form.showModeless();
+        testing_support::MainFormHarness h;
+        auto& form = h.form;
+        auto& messages = h.messages;
+        auto& state = h.state;
         form.optWeStahlrohr.click();
         const std::pair<tk::TextField*, const char*> good[] = {
             {&form.txtStrNr, "5"}, {&form.txtHFlNr, "77"}, {&form.txtVorlauf, "75"},
@@ -224,6 +216,7 @@ TEST(MainFormFields, EachFieldFailsWithItsMessage) {
             action = &form.cmdTeilRohr;
         }
         if (c.phase == Phase::Fittings) {
+            h.returnWithoutChoice();
             form.cmdTeilRohr.click();
             form.txtRohrDN.enter("15");
             action = &form.cmdRechnen;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "shell/Program.h"
 #include "toolkit/TestDoubles.h"
@@ -24,10 +26,18 @@ protected:
     MainWindow() { program.start(); }
 
     template <typename W>
-    W* find(const char* name) {
-        auto* widget = program.window("frmHaupt")->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
+    W* find(const char* name, const char* form = "frmHaupt") {
+        auto* widget = program.window(form)->findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << form << "." << name;
         return widget;
+    }
+
+    // The user steps through a drop-down box with the arrow key: every step
+    // chooses the next entry, as a keyboard user would.
+    void chooseWithKeys(const char* form, const char* box, int position) {
+        auto* combo = find<QComboBox>(box, form);
+        ASSERT_TRUE(combo->isVisible()) << box;
+        for (int i = combo->currentIndex() + 1; i < position; ++i) QTest::keyClick(combo, Qt::Key_Down);
     }
 
     void type(const char* field, const char* text) {
@@ -76,7 +86,33 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     type("txtTeilstr", "1");
     type("txtTeilstrckmtr", "7,5");
     type("txtGeschw", "0,7");
+
+    // The catalogue opens modally; its third maker opens the second dialog
+    // modally from inside the first. The dialogs are operated while their
+    // event loops run.
+    bool secondSeen = false;
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(program.window("frmArmaturen")->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), program.window("frmArmaturen"));
+        EXPECT_FALSE(program.frmHaupt().acceptsInput());
+        chooseWithKeys("frmArmaturen", "cboHersteller", 2);
+        QTimer::singleShot(0, [&] {
+            secondSeen = program.window("frmArmaturen2")->isVisible();
+            EXPECT_FALSE(program.window("frmArmaturen")->isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), program.window("frmArmaturen2"));
+            chooseWithKeys("frmArmaturen2", "cboHersteller", 1);
+            chooseWithKeys("frmArmaturen2", "cboArmaturart3", 2);
+            chooseWithKeys("frmArmaturen2", "cboZentraRegVentile", 22);  // Nebenr DN 20, kv 5
+            EXPECT_EQ(find<QLineEdit>("txtKVWerte", "frmArmaturen2")->text(), "5");
+            QTest::mouseClick(find<QPushButton>("cmdZethawert3", "frmArmaturen2"), Qt::LeftButton);
+        });
+        QTest::keyClick(find<QComboBox>("cboHersteller", "frmArmaturen"), Qt::Key_Down);
+    });
     click("cmdTeilRohr");
+    EXPECT_TRUE(secondSeen);
+    EXPECT_FALSE(program.window("frmArmaturen2")->isVisible());
+    EXPECT_EQ(find<QLineEdit>("txtKVWert")->text(), "5");
+    EXPECT_EQ(find<QLineEdit>("txtVentDN")->text(), "  Zentra / Landis & Gyr");
     EXPECT_TRUE(find<QLineEdit>("txtRohrDN")->isVisible());
     type("txtRohrDN", "18");
     type("txtBoganzahl", "1");
@@ -84,9 +120,11 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     type("txtReduAnz", "1");
     click("cmdRechnen");
     EXPECT_EQ(messages.shown.size(), 1u);
-    // 3489 W at 80/60 °C: 150 kg/h; DN 18 copper (16 mm), zeta 0.3 + 3 + 0.5 = 3.8;
-    // Z = 3.8 × 64.3456 × (150/256)² = 83.95 Pa, F = 361.16 Pa: 4.45 mbar, stored 4.5.
-    EXPECT_DOUBLE_EQ(program.state().section.pressureDrop.at(1, 1), 4.5);
+    // 3489 W at 80/60 °C: 150 kg/h; DN 18 copper (16 mm, A = 201.06 mm²), valve
+    // (0.05 × 201.06 / 5)² = 4.04, zeta 0.3 + 3 + 0.5 + 4.04 = 7.84 → 7.8;
+    // Z = 7.8 × 64.3456 × (150/256)² = 172.31 Pa, F = 361.16 Pa: 5.33 mbar, stored 5.3.
+    EXPECT_DOUBLE_EQ(program.state().section.zetaSum.at(1, 1), 7.8);
+    EXPECT_DOUBLE_EQ(program.state().section.pressureDrop.at(1, 1), 5.3);
     EXPECT_TRUE(find<QPushButton>("cmdFertig")->isVisible());
 }
 

@@ -1,0 +1,104 @@
+#pragma once
+// The two modal catalogue dialogs ("KV-werte"): maker, kind and model boxes,
+// the kv field and the return buttons, and the opening operation.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/CatalogueData.h"
+#include "circuit/state/CalcState.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+
+namespace catalogue {
+
+class CatalogueForm : public tk::Form {
+public:
+    CatalogueForm(tk::WindowSystem& windows, calc::CalcState& state, const CatalogueFormData& data);
+
+    tk::Label Label1{*this, "Label1", "Kv-Werte"};
+    tk::Label Label2{*this, "Label2", "Kv Wert"};
+    tk::Label Label3;
+    tk::TextField txtKVWerte{*this, "txtKVWerte"};
+    tk::ComboBox cboHersteller{*this, "cboHersteller"};
+
+    // A kind or model box by its control name; null when the form has none.
+    tk::ComboBox* box(const std::string& name) const;
+    const CatalogueFormData& data() const { return data_; }
+
+    // What the caller does when the user returns to it.
+    std::function<void()> returnToMainForm;
+    std::function<void()> returnToRemainingForm;
+
+    void Form_QueryUnload() override;
+
+protected:
+    void Form_Load() override;
+    virtual void cboHersteller_Click();
+    void showKindBox(std::size_t maker);
+    // The two return buttons, the one back to the remaining-sections form first.
+    virtual std::vector<tk::Button*> returnButtons() = 0;
+
+private:
+    void kindChosen(std::size_t maker);
+    void modelChosen(const tk::ComboBox& box, const ModelBox& model);
+
+    calc::CalcState& state_;
+    const CatalogueFormData& data_;
+    std::vector<std::unique_ptr<tk::ComboBox>> kindBoxes_;
+    std::vector<std::unique_ptr<tk::ComboBox>> modelBoxes_;
+};
+
+// Mixers, control valves and flanged shut-off valves.
+class FrmArmaturen2 : public CatalogueForm {
+public:
+    FrmArmaturen2(tk::WindowSystem& windows, calc::CalcState& state);
+    tk::Button cmdZethawert4{*this, "cmdZethawert4", ">"};  // back to the remaining sections
+    tk::Button cmdZethawert3{*this, "cmdZethawert3", ">"};  // back to the main form
+
+    void cmdZethawert3_Click();
+    void cmdZethawert4_Click();
+
+protected:
+    std::vector<tk::Button*> returnButtons() override { return {&cmdZethawert4, &cmdZethawert3}; }
+};
+
+// Radiator fittings, riser valves and shut-off fittings; its third maker
+// opens the second form.
+class FrmArmaturen : public CatalogueForm {
+public:
+    FrmArmaturen(tk::WindowSystem& windows, calc::CalcState& state, FrmArmaturen2& second);
+    tk::Button cmdZethawert{*this, "cmdZethawert", ">"};    // back to the remaining sections
+    tk::Button cmdZethawert2{*this, "cmdZethawert2", ">"};  // back to the main form
+
+    void cmdZethawert_Click();
+    void cmdZethawert2_Click();
+
+protected:
+    void cboHersteller_Click() override;
+    std::vector<tk::Button*> returnButtons() override { return {&cmdZethawert, &cmdZethawert2}; }
+
+private:
+    FrmArmaturen2& second_;
+};
+
+// Both dialogs and the opening operation shared by both workflows.
+class Catalogue {
+public:
+    Catalogue(tk::WindowSystem& windows, calc::CalcState& state);
+
+    FrmArmaturen2 frmArmaturen2;
+    FrmArmaturen frmArmaturen;
+
+    // Runs before each opening; the remaining-sections form empties its kv
+    // field here.
+    std::function<void()> beforeOpening;
+
+    // Shows the first dialog modally; returns when the catalogue is closed.
+    void Arma();
+    // Discards both dialogs: the next opening starts fresh.
+    void unloadBoth();
+};
+
+}  // namespace catalogue

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "MainFormHarness.h"
+
+namespace {
+
+// Worked by hand in critical_circuit_by_hand.md.
+const std::string kListing =
+    "            Berechnung der Rohrweiten im 2-Rohrsystem\r\n"
+    "                \r\n"
+    "Umtriebsdruck:       0\r\n"
+    "Rohrmaterial:Stahlrohr\r\n"
+    "Strang-Nummer: 3  Verbraucher-Nr: 12\r\n"
+    "Vorlauftemperatur: 90°C    Rücklauftemperatur: 70°C\r\n"
+    "___________________________________________________________________________\r\n"
+    "  Lf|TS | Leistg |Länge |Geschw|Wasser-|Rohr |Rohr |Geschw|Zetha |Druck |\r\n"
+    "  Nr|Nr |    Q   | TS   |  W   | menge |Di re| DN  |  W   | Wert |  P   |\r\n"
+    "    |   |   kW   |  m   | m/s  |  l/h  | mm  | mm  |  m/s |      |  mb  |\r\n"
+    " ---|---|--------|------|------|-------|-----|-----|------|------|------|\r\n"
+    " 01   07    2326    10,00   0,50     100  08,5   15   0,15   221,0   25,8\r\n"
+    " 02   08    4652    12,50   0,60     200  11,0   20   0,16   015,6   04,7\r\n"
+    " 03   09    6978    8,00   0,70     300  12,5   25   0,15   046,3   06,2\r\n"
+    " 04   10   10467    20,00   1,00     450  12,8   32   0,13   001,7   01,7\r\n"
+    "                                                                  -------\r\n"
+    "                                                   Druckverlust:    38,40";
+
+class CriticalCircuit : public testing::Test, protected testing_support::MainFormHarness {
+protected:
+    void consumers(std::initializer_list<const char*> loads) {
+        for (const char* load : loads) {
+            form.txtHkLstgW.enter(load);
+            ASSERT_TRUE(form.cmdNaechstVerbrauch.click());
+        }
+        ASSERT_TRUE(form.cmdWeiter.click());
+    }
+    void section(const char* number, const char* length, const char* velocity) {
+        form.txtTeilstr.enter(number);
+        form.txtTeilstrckmtr.enter(length);
+        form.txtGeschw.enter(velocity);
+        ASSERT_TRUE(form.cmdTeilRohr.click());
+    }
+    void fittings(const char* dn, const char* consumer, const char* bends, const char* tees,
+                  const char* connections, const char* reducers) {
+        form.txtRohrDN.enter(dn);
+        form.txtVrbrchr.enter(consumer);
+        form.txtBoganzahl.enter(bends);
+        form.txtTAnzahl.enter(tees);
+        form.txtAnbindAnz.enter(connections);
+        form.txtReduAnz.enter(reducers);
+        ASSERT_TRUE(form.cmdRechnen.click());
+    }
+};
+
+TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
+    form.optStahlrohr.click();
+    form.txtStrNr.enter("3");
+    form.txtHFlNr.enter("12");
+    form.txtVorlauf.enter("90");
+    form.txtRuecklauf.enter("70");
+
+    // Section 1: two consumers, a radiator valve "HK-Vntl Stand DN15" (kv 0,66).
+    consumers({"1200", "1126"});
+    pickInFirstDialog(1, 1, 2);
+    section("7", "10", "0,5");
+    EXPECT_EQ(form.txtKVWert.text(), "0,66");
+    EXPECT_EQ(form.txtVentDN.text(), "Heimeier      ");
+    EXPECT_TRUE(form.txtRohrDN.hasFocus());
+    fittings("15", "1", "2", "", "", "");
+    form.cmdNaechsteTeilstrck.click();
+
+    // Section 2: a control valve from the second dialog (Nebenr DN 20, kv 5).
+    consumers({"2326"});
+    pickInSecondDialog(1, 2, 22);
+    section("8", "12,5", "0,6");
+    EXPECT_EQ(form.txtKVWert.text(), "5");
+    EXPECT_EQ(form.txtVentDN.text(), "  Zentra / Landis & Gyr");
+    EXPECT_EQ(state.valveName, "Ventile u. Regelarmaturen");
+    fittings("20", "", "", "1", "", "");
+    form.cmdNaechsteTeilstrck.click();
+
+    // Section 3: no catalogue choice, kv typed, a DN the table lacks corrected.
+    consumers({"1163", "1163"});
+    returnWithoutChoice();
+    section("9", "8", "0,7");
+    EXPECT_EQ(form.txtKVWert.text(), "");
+    form.txtKVWert.enter("4,4");
+    fittings("17", "1", "", "", "1", "");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(form.txtRohrDN.hasFocus());
+    EXPECT_TRUE(form.cmdRechnen.visible());
+    fittings("25", "1", "", "", "1", "");
+
+    // Section 4: no valve at all.
+    form.cmdNaechsteTeilstrck.click();
+    consumers({"3489"});
+    returnWithoutChoice();
+    section("10", "20", "1");
+    fittings("32", "", "4", "", "", "1");
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    ASSERT_TRUE(form.cmdFertig.click());
+    EXPECT_EQ(form.txtAusgabeBerechn.text(), kListing);
+    EXPECT_EQ(state.reportText, kListing);
+    EXPECT_DOUBLE_EQ(state.circulationPressure, 38.4);
+    EXPECT_DOUBLE_EQ(state.totalLength, 50.5);
+    EXPECT_TRUE(form.cmdRstTeilstr.visible());
+    EXPECT_TRUE(form.mnuItemArbeitunterbrechen.enabled());
+    EXPECT_EQ(state.riser.sectionsPerRiser.at(1), 4);
+
+    ASSERT_TRUE(form.cmdRstTeilstr.click());
+    EXPECT_EQ(services.listing, kListing + "\r\n");
+    EXPECT_FALSE(form.visible());
+    EXPECT_EQ(state.riserIndex, 2);
+    EXPECT_EQ(state.riserCount, 2);
+    EXPECT_EQ(state.sectionIndex, 1);
+    EXPECT_EQ(state.loadSum, 0.0);
+    EXPECT_FALSE(catalogue.frmArmaturen.loaded());
+}
+
+TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
+    form.optCuRohr.click();
+    form.txtStrNr.enter("1");
+    form.txtHFlNr.enter("5");
+    form.txtVorlauf.enter("80");
+    form.txtRuecklauf.enter("60");
+    consumers({"3489"});
+    returnWithoutChoice();
+    section("1", "7,5", "0,7");
+    const std::string afterFirstHalf = form.txtAusgabeBerechn.text();
+    fittings("18", "", "1", "", "2", "1");
+    EXPECT_EQ(form.txtAusgabeBerechn.text().substr(0, afterFirstHalf.size()), afterFirstHalf);
+    form.cmdFertig.click();
+    // 150 kg/h in 16 mm copper, zeta 3.8: 4.45 mbar stored as 4.5.
+    const std::string text = form.txtAusgabeBerechn.text();
+    EXPECT_TRUE(text.ends_with(" 01   01    3489    7,50   0,70     150  08,8   18   0,21   "
+                               "003,8   04,5\r\n" + std::string(66, ' ') +
+                               "-------\r\n                                                   "
+                               "Druckverlust:    4,50"))
+        << text;
+    EXPECT_EQ(text.find("Rohrmaterial:Kupferrohr\r\n") != std::string::npos, true);
+}
+
+TEST_F(CriticalCircuit, CatalogueValuesAboveTheBoundAndTextKvAreRefusedAtRechnen) {
+    form.optStahlrohr.click();
+    form.txtStrNr.enter("1");
+    form.txtHFlNr.enter("1");
+    form.txtVorlauf.enter("90");
+    form.txtRuecklauf.enter("70");
+    consumers({"20000"});
+    pickInSecondDialog(2, 1, 12);  // Ari flanged valve DN 200, kv 1533
+    section("1", "5", "1");
+    EXPECT_EQ(form.txtKVWert.text(), "1533");  // kept whole beyond the field's four characters
+    fittings("100", "", "", "", "", "");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().text, "Bitte Werte zwischen 0,1 und 600 eingeben.");
+    EXPECT_TRUE(form.txtKVWert.hasFocus());
+
+    form.txtKVWert.setText("Ventil");  // typed into the dialog's kv field
+    fittings("100", "", "", "", "", "");
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.last().text, "Bitte Werte zwischen 0,1 und 600 eingeben.");
+    form.txtKVWert.enter("");
+    fittings("100", "", "", "", "", "");
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_DOUBLE_EQ(state.section.zetaSum.at(1, 1), 0.0);  // no valve
+}
+
+TEST_F(CriticalCircuit, MenusHandOnOrEndWithoutSaving) {
+    form.mnuSaveItem.click();
+    form.mnuPrinterItem.click();
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"save", "print"}));
+    EXPECT_FALSE(form.mnuItemArbeitunterbrechen.click());  // disabled at start
+    form.mnuExitItem.click();
+    EXPECT_TRUE(windows.ended());
+    EXPECT_FALSE(form.loaded());
+}
+
+TEST_F(CriticalCircuit, ATwentyFirstRiserIsRefused) {
+    state.riserIndex = 20;
+    form.cmdRstTeilstr.setVisible(true);
+    form.cmdRstTeilstr.click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().text,
+              "Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.");
+    EXPECT_EQ(state.riserIndex, 20);
+    EXPECT_TRUE(form.visible());
+    EXPECT_TRUE(services.calls.empty());
+}
+
+}  // namespace
