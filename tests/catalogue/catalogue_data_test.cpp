@@ -313,79 +313,6 @@ TEST(CatalogueData, ZentraControlValveSeriesFollowEachOther)
     }
 }
 
-TEST(CatalogueData, TextsKeepTheirFixedWidths)
-{
-    // Texts are padded with blanks to one width per series; a lost or extra
-    // blank shows up here even in entries without a spot check.
-    struct Case {
-        Form form;
-        const char* box;
-        std::size_t from;  // positions counted from 1, inclusive
-        std::size_t to;
-        std::size_t width;
-    };
-    const std::vector<Case> cases{
-        {Form::First, "cboHeimHK", 1, 13, 30},
-        {Form::First, "cboRegArm", 1, 12, 31},
-        {Form::First, "cboRegArm", 13, 19, 34},
-        {Form::First, "cboAbsprArm", 1, 18, 34},
-        {Form::First, "cboNMGHK", 1, 16, 37},
-        {Form::First, "cboNMGRegArm", 1, 4, 33},
-        {Form::First, "cboNMGAbsprArm", 1, 14, 32},
-        {Form::Second, "cboZentraMisch", 1, 16, 30},
-        {Form::Second, "cboAriAbsprArm", 1, 12, 38},
-        {Form::Second, "cboAriAbsprArm", 13, 24, 43},
-        {Form::Second, "cboKSBVentile", 1, 12, 38},
-        {Form::Second, "cboKSBVentile", 13, 24, 43},
-        {Form::Second, "cboNMGAbsprArm", 1, 14, 32},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(labelOf(c.form)) + " " + c.box);
-        const ModelBox* box = findBox(formOf(c.form), c.box);
-        ASSERT_NE(box, nullptr);
-        ASSERT_LE(c.to, box->entries.size());
-        for (std::size_t pos = c.from; pos <= c.to; ++pos) {
-            EXPECT_EQ(box->entries[pos - 1].text.size(), c.width)
-                << "position " << pos << " \"" << box->entries[pos - 1].text << "\"";
-        }
-    }
-}
-
-TEST(CatalogueData, KvControlTotalsPerBox)
-{
-    // Sum of all kv values of a box, added up from the maker lists; catches
-    // a mistyped value in entries without a spot check.
-    struct Case {
-        Form form;
-        const char* box;
-        double total;
-    };
-    const std::vector<Case> cases{
-        {Form::First, "cboHeimHK", 21.55},
-        {Form::First, "cboRegArm", 275.21},
-        {Form::First, "cboAbsprArm", 1426},
-        {Form::First, "cboNMGHK", 35.63},
-        {Form::First, "cboNMGRegArm", 78.5},
-        {Form::First, "cboNMGAbsprArm", 182.3},
-        {Form::Second, "cboZentraMisch", 1714.4},
-        {Form::Second, "cboZentraRegVentile", 1287.325},
-        {Form::Second, "cboLGRegelVent", 1367.59},
-        {Form::Second, "cboAriAbsprArm", 7923.5},
-        {Form::Second, "cboKSBVentile", 4757.7},
-        {Form::Second, "cboNMGAbsprArm", 182.3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(labelOf(c.form)) + " " + c.box);
-        const ModelBox* box = findBox(formOf(c.form), c.box);
-        ASSERT_NE(box, nullptr);
-        double total = 0.0;
-        for (const FittingEntry& entry : box->entries) {
-            total += entry.kv;
-        }
-        EXPECT_NEAR(total, c.total, 1e-9);
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Checks over all entries.
 
@@ -460,12 +387,6 @@ TEST(CatalogueData, SecondFormOffersTheKombiIIIListOfTheFirstForm)
         EXPECT_NE(first->entries[i].text.find(colour), std::string::npos);
     }
     EXPECT_NE(first->prompt, second->prompt);
-}
-
-TEST(CatalogueData, RepeatedCallsReturnTheSameData)
-{
-    EXPECT_EQ(&catalogue::radiatorAndRiserFittings(), &catalogue::radiatorAndRiserFittings());
-    EXPECT_EQ(&catalogue::controlValvesAndMixers(), &catalogue::controlValvesAndMixers());
 }
 
 }  // namespace

@@ -26,6 +26,14 @@ const std::string kListing =
 
 class CriticalCircuit : public testing::Test, protected testing_support::MainFormHarness {
 protected:
+    void circuit(tk::OptionButton& material, const char* riser, const char* consumer,
+                 const char* supply, const char* ret) {
+        material.click();
+        form.txtStrNr.enter(riser);
+        form.txtHFlNr.enter(consumer);
+        form.txtVorlauf.enter(supply);
+        form.txtRuecklauf.enter(ret);
+    }
     void consumers(std::initializer_list<const char*> loads) {
         for (const char* load : loads) {
             form.txtHkLstgW.enter(load);
@@ -52,11 +60,7 @@ protected:
 };
 
 TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
-    form.optStahlrohr.click();
-    form.txtStrNr.enter("3");
-    form.txtHFlNr.enter("12");
-    form.txtVorlauf.enter("90");
-    form.txtRuecklauf.enter("70");
+    circuit(form.optStahlrohr, "3", "12", "90", "70");
 
     // Section 1: two consumers, a radiator valve "HK-Vntl Stand DN15" (kv 0,66).
     consumers({"1200", "1126"});
@@ -118,11 +122,7 @@ TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
 }
 
 TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
-    form.optCuRohr.click();
-    form.txtStrNr.enter("1");
-    form.txtHFlNr.enter("5");
-    form.txtVorlauf.enter("80");
-    form.txtRuecklauf.enter("60");
+    circuit(form.optCuRohr, "1", "5", "80", "60");
     consumers({"3489"});
     returnWithoutChoice();
     section("1", "7,5", "0,7");
@@ -141,11 +141,7 @@ TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
 }
 
 TEST_F(CriticalCircuit, CatalogueValuesAboveTheBoundAndTextKvAreRefusedAtRechnen) {
-    form.optStahlrohr.click();
-    form.txtStrNr.enter("1");
-    form.txtHFlNr.enter("1");
-    form.txtVorlauf.enter("90");
-    form.txtRuecklauf.enter("70");
+    circuit(form.optStahlrohr, "1", "1", "90", "70");
     consumers({"20000"});
     pickInSecondDialog(2, 1, 12);  // Ari flanged valve DN 200, kv 1533
     section("1", "5", "1");

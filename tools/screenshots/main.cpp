@@ -1,0 +1,101 @@
+// Enters a small critical circuit into the real windows and saves pictures
+// of the main form and both catalogue dialogs. Run under a display (xvfb-run).
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "shell/Program.h"
+#include "toolkit/TestDoubles.h"
+
+namespace {
+
+shell::Program* program = nullptr;
+QString folder;
+
+template <typename W>
+W* find(const char* form, const char* name) {
+    return program->window(form)->findChild<W*>(name);
+}
+
+void type(const char* name, const char* text) {
+    auto* edit = find<QLineEdit>("frmHaupt", name);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+void click(const char* form, const char* name) {
+    QTest::mouseClick(find<QPushButton>(form, name), Qt::LeftButton);
+}
+
+void choose(const char* form, const char* box, int position) {
+    auto* combo = find<QComboBox>(form, box);
+    for (int i = combo->currentIndex() + 1; i < position; ++i) QTest::keyClick(combo, Qt::Key_Down);
+}
+
+void save(const char* form, const char* file) {
+    QApplication::processEvents();
+    QTest::qWait(200);
+    program->window(form)->grab().save(folder + "/" + file);
+}
+
+void section(const char* load, const char* number, const char* length, const char* velocity,
+             const char* dn, std::function<void()> inCatalogue) {
+    type("txtHkLstgW", load);
+    click("frmHaupt", "cmdNaechstVerbrauch");
+    click("frmHaupt", "cmdWeiter");
+    type("txtTeilstr", number);
+    type("txtTeilstrckmtr", length);
+    type("txtGeschw", velocity);
+    QTimer::singleShot(100, inCatalogue);
+    click("frmHaupt", "cmdTeilRohr");
+    type("txtRohrDN", dn);
+    type("txtBoganzahl", "2");
+    click("frmHaupt", "cmdRechnen");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    tk::RecordingMessageBox messages;
+    shell::Program running(&messages);
+    program = &running;
+    running.start();
+
+    QTest::mouseClick(find<QRadioButton>("frmHaupt", "optStahlrohr"), Qt::LeftButton);
+    type("txtStrNr", "3");
+    type("txtHFlNr", "12");
+    type("txtVorlauf", "90");
+    type("txtRuecklauf", "70");
+    section("2326", "7", "10", "0,5", "15", [] {
+        choose("frmArmaturen", "cboHersteller", 1);
+        choose("frmArmaturen", "cboArmaturart", 1);
+        choose("frmArmaturen", "cboHeimHK", 2);
+        choose("frmArmaturen", "cboHersteller", 2);
+        choose("frmArmaturen", "cboArmaturart1", 3);
+        save("frmArmaturen", "katalog-heizkoerperarmaturen.png");
+        click("frmArmaturen", "cmdZethawert2");
+    });
+    click("frmHaupt", "cmdNaechsteTeilstrck");
+    section("2326", "8", "12,5", "0,6", "20", [] {
+        QTimer::singleShot(100, [] {
+            choose("frmArmaturen2", "cboHersteller", 1);
+            choose("frmArmaturen2", "cboArmaturart3", 2);
+            choose("frmArmaturen2", "cboZentraRegVentile", 22);
+            choose("frmArmaturen2", "cboHersteller", 2);
+            choose("frmArmaturen2", "cboArmaturart4", 1);
+            save("frmArmaturen2", "katalog-regelarmaturen.png");
+            click("frmArmaturen2", "cmdZethawert3");
+        });
+        choose("frmArmaturen", "cboHersteller", 3);
+    });
+    click("frmHaupt", "cmdFertig");
+    save("frmHaupt", "hauptformular-fertig.png");
+    return messages.shown.empty() ? 0 : 1;
+}
