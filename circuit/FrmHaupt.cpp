@@ -1,6 +1,7 @@
 #include "circuit/FrmHaupt.h"
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 #include "circuit/Listing.h"
@@ -151,10 +152,18 @@ void FrmHaupt::cmdNaechstVerbrauch_Click() {
     try {
         addConsumer();
     } catch (const InputFault&) {
-        messages_.show(std::string(kFaultMessage), std::string(kFaultTitle),
-                       tk::MessageStyle::Information);
-        (txtVorlauf.enabled() ? txtVorlauf : txtHkLstgW).setFocus();
+        inputFault();
+    } catch (const std::out_of_range&) {  // a riser or section outside the tables
+        inputFault();
     }
+}
+
+// The click ends here; nothing has been added. After the first consumer the
+// temperatures are disabled, so the focus goes to the load instead.
+void FrmHaupt::inputFault() {
+    messages_.show(std::string(kFaultMessage), std::string(kFaultTitle),
+                   tk::MessageStyle::Information);
+    (txtVorlauf.enabled() ? txtVorlauf : txtHkLstgW).setFocus();
 }
 
 void FrmHaupt::addConsumer() {

@@ -121,6 +121,7 @@ private:
     bool materialChosen();
     void materialStep();
     void addConsumer();
+    void inputFault();
     void readConsumerLoad();
     bool flowCanBeComputed();
     bool pipeDnListed(std::int16_t dn);

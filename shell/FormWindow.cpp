@@ -179,6 +179,13 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
     QObject::connect(escape, &QShortcut::activated, [this] {
         if (form_.modal() && form_.acceptsInput()) form_.Form_QueryUnload();
     });
+    // Where the user puts the focus, the form's model follows.
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != this) return;
+        if (tk::Control* control = form_.find(now->objectName().toStdString());
+            control && form_.loaded() && form_.focused() != control)
+            form_.setFocus(control);
+    });
     form.setListener(this);
     if (form.loaded())
         for (tk::Control* control : form.controls()) control->refresh();

@@ -143,6 +143,12 @@ TEST_F(MainForm, UnconvertibleConsumerTextIsReportedAsAnInputFault) {
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(form.txtHkLstgW.hasFocus());
     EXPECT_EQ(state.loadSum, 1000.0);
+
+    state.riserIndex = 21;  // as a damaged work file might leave it
+    addConsumer("500");
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.last().title, "Eingabefehler:");
+    EXPECT_EQ(state.loadSum, 1000.0);
 }
 
 TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -125,7 +126,29 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     // Z = 7.8 × 64.3456 × (150/256)² = 172.31 Pa, F = 361.16 Pa: 5.33 mbar, stored 5.3.
     EXPECT_DOUBLE_EQ(program.state().section.zetaSum.at(1, 1), 7.8);
     EXPECT_DOUBLE_EQ(program.state().section.pressureDrop.at(1, 1), 5.3);
-    EXPECT_TRUE(find<QPushButton>("cmdFertig")->isVisible());
+
+    click("cmdFertig");
+    const QString listing = find<QPlainTextEdit>("txtAusgabeBerechn")->toPlainText();
+    EXPECT_TRUE(listing.endsWith("Druckverlust:    5,30")) << listing.toStdString();
+    click("cmdRstTeilstr");
+    EXPECT_FALSE(program.window("frmHaupt")->isVisible());
+    EXPECT_TRUE(program.window("frmRohrDm")->isVisible());
+    EXPECT_EQ(find<QPlainTextEdit>("txtAusgabeDN", "frmRohrDm")->toPlainText(), listing + "\n");
+}
+
+// Every control of every window has a place of its own on the screen.
+TEST_F(MainWindow, EveryControlIsPlaced) {
+    for (const char* form : {"frmHaupt", "frmArmaturen", "frmArmaturen2", "frmRohrDm"}) {
+        shell::FormWindow* window = program.window(form);
+        ASSERT_NE(window, nullptr) << form;
+        for (tk::Control* control : window->form().controls()) {
+            if (dynamic_cast<tk::MenuEntry*>(control) || dynamic_cast<tk::Timer*>(control)) continue;
+            QWidget* widget = window->widgetFor(control->name());
+            ASSERT_NE(widget, nullptr) << form << "." << control->name();
+            EXPECT_FALSE(widget->geometry().isEmpty()) << form << "." << control->name();
+            EXPECT_EQ(widget->objectName().toStdString(), control->name());
+        }
+    }
 }
 
 }  // namespace
