@@ -1,3 +1,4 @@
+// clang-format off: one catalogue entry per line
 #include "catalogue/CatalogueData.h"
 
 namespace catalogue {
@@ -8,8 +9,7 @@ namespace {
 // DN 10 to DN 50 each. The list stands in the first form (kind 3 of the
 // second maker) and is offered again under kind 3 of the second group in the
 // second form, whose own list was delivered without entries.
-const std::vector<FittingEntry>& kombiIIIRegulatingValves()
-{
+const std::vector<FittingEntry>& kombiIIIRegulatingValves() {
     static const std::vector<FittingEntry> entries{
         {"Rgulvntl Kombi III rot DN 10    ", 1.5},
         {"Rgulvntl Kombi III rot DN 15    ", 2.5},
@@ -31,8 +31,7 @@ const std::vector<FittingEntry>& kombiIIIRegulatingValves()
 
 }  // namespace
 
-const CatalogueFormData& radiatorAndRiserFittings()
-{
+const CatalogueFormData& radiatorAndRiserFittings() {
     static const CatalogueFormData form{
         .formName = "frmArmaturen",
         .caption = "KV-werte",
@@ -180,8 +179,7 @@ const CatalogueFormData& radiatorAndRiserFittings()
     return form;
 }
 
-const CatalogueFormData& controlValvesAndMixers()
-{
+const CatalogueFormData& controlValvesAndMixers() {
     static const CatalogueFormData form{
         .formName = "frmArmaturen2",
         .caption = "KV-werte",

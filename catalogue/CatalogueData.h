@@ -10,8 +10,8 @@
 namespace catalogue {
 
 struct FittingEntry {
-    std::string text;   // display text, blanks kept
-    double kv;          // m³/h
+    std::string text;  // display text, blanks kept
+    double kv;         // m³/h
 };
 
 struct ModelBox {
@@ -21,10 +21,10 @@ struct ModelBox {
 };
 
 struct KindBox {
-    std::string name;                 // e.g. "cboArmaturart"
+    std::string name;  // e.g. "cboArmaturart"
     std::string prompt;
-    std::vector<std::string> kinds;   // entry texts, position 1 first
-    std::vector<ModelBox> models;     // models[i] is opened by kinds[i]
+    std::vector<std::string> kinds;  // entry texts, position 1 first
+    std::vector<ModelBox> models;    // models[i] is opened by kinds[i]
 };
 
 struct CatalogueFormData {

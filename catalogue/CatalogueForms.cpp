@@ -16,7 +16,8 @@ CatalogueForm::CatalogueForm(tk::WindowSystem& windows, calc::CalcState& state,
         kindBox->designHidden();
         kindBox->onClick([this, maker] { kindChosen(maker); });
         for (const ModelBox& model : kind.models) {
-            auto& modelBox = modelBoxes_.emplace_back(std::make_unique<tk::ComboBox>(*this, model.name));
+            auto& modelBox =
+                modelBoxes_.emplace_back(std::make_unique<tk::ComboBox>(*this, model.name));
             modelBox->designHidden();
             modelBox->onClick([this, box = modelBox.get(), &model] { modelChosen(*box, model); });
         }
@@ -49,7 +50,9 @@ void CatalogueForm::Form_Load() {
     for (tk::Button* button : returnButtons()) button->setVisible(false);
 }
 
-void CatalogueForm::cboHersteller_Click() { showKindBox(static_cast<std::size_t>(cboHersteller.position())); }
+void CatalogueForm::cboHersteller_Click() {
+    showKindBox(static_cast<std::size_t>(cboHersteller.position()));
+}
 
 void CatalogueForm::showKindBox(std::size_t maker) {
     if (maker >= 1 && maker <= kindBoxes_.size()) kindBoxes_[maker - 1]->setVisible(true);

@@ -138,8 +138,7 @@ std::string formatNumber(double value, std::string_view mask) {
 
     std::string fraction;
     std::size_t digit = 0;
-    for (char c : fractionMask)
-        fraction += isDigitPlaceholder(c) ? rounded.fraction[digit++] : c;
+    for (char c : fractionMask) fraction += isDigitPlaceholder(c) ? rounded.fraction[digit++] : c;
     // "#" after the point shows trailing zeros as nothing.
     while (!fraction.empty() && fractionMask.size() >= fraction.size() &&
            fractionMask[fraction.size() - 1] == '#' && fraction.back() == '0')

@@ -36,26 +36,31 @@ void FrmHaupt::defineDesign() {
     txtStrNr.designMaxLength(2).designToolTip("Zahlen zwischen 1 und 20 eingeben");
     txtHFlNr.designMaxLength(4).designToolTip("Zahlen zwischen 1 und 9999 eingeben");
     txtVorlauf.designMaxLength(3).designToolTip("Vorlauftemperatur zwischen120 und 50°C eingeben.");
-    txtRuecklauf.designMaxLength(2).designToolTip("Rücklauftemperatur zwischen 110 und 30°C eingeben");
+    txtRuecklauf.designMaxLength(2).designToolTip(
+        "Rücklauftemperatur zwischen 110 und 30°C eingeben");
     optStahlrohr.designToolTip("Gibt das Rohrmaterial an. Bitte  erst auswählen");
     optCuRohr.designToolTip("Gibt Rohrmaterial an.Bitte  erst auswählen");
     optWeStahlrohr.designToolTip("Gibt Rohrmaterial an. Bitte erst auswählen");
     txtHzKprNr.designMaxLength(5).designToolTip(
         "Nummer des Verbrauchers z.B. Heizkörper, Fussbodenkreis u.s.w Zahlen zwischen 1 und 9999 "
         "eingeben");
-    txtHkLstgW.designMaxLength(5).designToolTip("Wärmeleistung der Verbraucher von 10 bis 50000 eingeben ");
+    txtHkLstgW.designMaxLength(5).designToolTip(
+        "Wärmeleistung der Verbraucher von 10 bis 50000 eingeben ");
     cmdNaechstVerbrauch.designToolTip("Addiert die verbraucher");
     txtGesLstg.designReadOnly().designHidden().designToolTip("Zeigt die Summe der Verbraucher an");
     lblSumLstg.designHidden();
     cmdWeiter.designHidden().designToolTip(
         "Eröffnet die nächsten Eingabe und beendet Verbrauchereingabe");
-    txtTeilstr.designMaxLength(3).designHidden().designToolTip("Teilstrecke Nr Zahlen zwischen 1 und 100");
+    txtTeilstr.designMaxLength(3).designHidden().designToolTip(
+        "Teilstrecke Nr Zahlen zwischen 1 und 100");
     txtTeilstrckmtr.designMaxLength(5).designHidden().designToolTip(
         "Länge der Teilstrecke in Meter Werte  von 0,1 bis 100 m eingeben");
-    txtGeschw.designHidden().designToolTip("Gewünschte Geschwindigkeit von 0,05 bis 3,00 m/s eingeben");
+    txtGeschw.designHidden().designToolTip(
+        "Gewünschte Geschwindigkeit von 0,05 bis 3,00 m/s eingeben");
     cmdTeilRohr.designHidden().designToolTip(
         "Berechnet die Teilstrecke vorläufig und öffnet den nächsten Teil");
-    txtRohrDN.designMaxLength(3).designHidden().designToolTip("Rohrdimensionen zwischen 6 und 150 eingeben");
+    txtRohrDN.designMaxLength(3).designHidden().designToolTip(
+        "Rohrdimensionen zwischen 6 und 150 eingeben");
     txtVentDN.designHidden();
     txtKVWert.designMaxLength(4).designHidden();
     txtVrbrchr.designMaxLength(1).designHidden();
@@ -98,7 +103,8 @@ void FrmHaupt::Form_Load() {
     state_.lastRiserIndex = state_.riserIndex;
     txtGesLstg.setText("");
     state_.loadSum = 0;
-    if (calc::isSectionSlot(state_.riserIndex, 1)) state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
+    if (calc::isSectionSlot(state_.riserIndex, 1))
+        state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
 }
 
 void FrmHaupt::correction(std::string_view message, tk::Control& focus) {
@@ -350,9 +356,9 @@ void FrmHaupt::Steuerung2() {
 }
 
 void FrmHaupt::clearSectionFields() {
-    for (tk::TextField* field : {&txtTeilstr, &txtTeilstrckmtr, &txtGeschw, &txtRohrDN, &txtVentDN,
-                                 &txtKVWert, &txtVrbrchr, &txtBoganzahl, &txtTAnzahl,
-                                 &txtAnbindAnz, &txtReduAnz}) {
+    for (tk::TextField* field :
+         {&txtTeilstr, &txtTeilstrckmtr, &txtGeschw, &txtRohrDN, &txtVentDN, &txtKVWert,
+          &txtVrbrchr, &txtBoganzahl, &txtTAnzahl, &txtAnbindAnz, &txtReduAnz}) {
         field->setVisible(false);
         field->setText("");
     }
@@ -370,7 +376,8 @@ void FrmHaupt::cmdNaechsteTeilstrck_Click() {
     txtHkLstgW.setEnabled(true);
     clearSectionFields();
     cmdNaechstVerbrauch.setVisible(true);
-    for (tk::Button* button : {&cmdWeiter, &cmdTeilRohr, &cmdRechnen, &cmdNaechsteTeilstrck, &cmdFertig})
+    for (tk::Button* button :
+         {&cmdWeiter, &cmdTeilRohr, &cmdRechnen, &cmdNaechsteTeilstrck, &cmdFertig})
         button->setVisible(false);
     catalogue_.unloadBoth();
     txtHzKprNr.setFocus();

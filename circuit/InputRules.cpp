@@ -7,8 +7,10 @@ namespace {
 
 std::optional<double> read(Reading reading, std::string_view text) {
     switch (reading) {
-        case Reading::LeadingNumber: return tk::leadingNumberValue(text);
-        case Reading::Locale: return tk::localeValue(text);
+        case Reading::LeadingNumber:
+            return tk::leadingNumberValue(text);
+        case Reading::Locale:
+            return tk::localeValue(text);
         case Reading::WholeNumber: {
             auto whole = tk::wholeNumber(text);
             if (!whole) return std::nullopt;
@@ -39,8 +41,12 @@ CheckResult checkField(const FieldRule& rule, std::string_view text) {
     if (!inBounds(rule, *checked)) return result;
     std::optional<double> stored;
     switch (rule.stored) {
-        case Stored::Checked: stored = checked; break;
-        case Stored::RoundedEven: stored = tk::roundHalfEven(*checked); break;
+        case Stored::Checked:
+            stored = checked;
+            break;
+        case Stored::RoundedEven:
+            stored = tk::roundHalfEven(*checked);
+            break;
         case Stored::Locale:
             stored = tk::localeValue(result.text);
             if (!stored) {
@@ -48,7 +54,9 @@ CheckResult checkField(const FieldRule& rule, std::string_view text) {
                 return result;
             }
             break;
-        case Stored::WholeNumber: stored = read(Reading::WholeNumber, result.text); break;
+        case Stored::WholeNumber:
+            stored = read(Reading::WholeNumber, result.text);
+            break;
     }
     if (!stored) return result;
     result.status = CheckStatus::Passed;
@@ -69,38 +77,72 @@ constexpr std::string_view k1to50 = "Bitte Zahlen zwischen 1 und 50 eingeben.";
 // Lengths and loads below 0 are refused too: they would give negative losses
 // or the square root of a negative flow.
 const FieldRule riserNumber{"txtStrNr", R::LeadingNumber, 0, false, 21, S::WholeNumber, k1to20};
-const FieldRule circuitConsumerNumber{"txtHFlNr", R::LeadingNumber, 0, false, 10000,
-                                      S::WholeNumber, k1to9999};
-const FieldRule supplyTemperature{"txtVorlauf", R::LeadingNumber, 40, false, 121, S::Locale,
-                                  k40to120, std::nullopt, true};
-const FieldRule returnTemperature{"txtRuecklauf", R::LeadingNumber, 40, false, 121, S::Locale,
-                                  k40to120, std::nullopt, true};
-const FieldRule consumerNumber{"txtHzKprNr", R::Locale, 0.9, false, 9999, S::Checked, k1to9999,
-                               "1", true};
-const FieldRule consumerLoad{"txtHkLstgW", R::Locale, 0, true, 50001, S::Checked,
-                             " Bitte Zahlen zwischen 1 und 50000 eingeben.", "0", true};
+const FieldRule circuitConsumerNumber{"txtHFlNr", R::LeadingNumber, 0,       false,
+                                      10000,      S::WholeNumber,   k1to9999};
+const FieldRule supplyTemperature{"txtVorlauf", R::LeadingNumber, 40,           false, 121,
+                                  S::Locale,    k40to120,         std::nullopt, true};
+const FieldRule returnTemperature{"txtRuecklauf", R::LeadingNumber, 40,           false, 121,
+                                  S::Locale,      k40to120,         std::nullopt, true};
+const FieldRule consumerNumber{"txtHzKprNr", R::Locale, 0.9, false, 9999,
+                               S::Checked,   k1to9999,  "1", true};
+const FieldRule consumerLoad{"txtHkLstgW",
+                             R::Locale,
+                             0,
+                             true,
+                             50001,
+                             S::Checked,
+                             " Bitte Zahlen zwischen 1 und 50000 eingeben.",
+                             "0",
+                             true};
 
-const FieldRule sectionNumber{"txtTeilstr", R::LeadingNumber, 0.9, false, 71, S::RoundedEven,
+const FieldRule sectionNumber{"txtTeilstr",
+                              R::LeadingNumber,
+                              0.9,
+                              false,
+                              71,
+                              S::RoundedEven,
                               "Bitte Zahlen zwischen 1 und 70 eingeben."};
-const FieldRule sectionLength{"txtTeilstrckmtr", R::Locale, 0, true, 101, S::Checked,
+const FieldRule sectionLength{"txtTeilstrckmtr",
+                              R::Locale,
+                              0,
+                              true,
+                              101,
+                              S::Checked,
                               "Bitte Zahlen zwischen 0,1 und 100 eingeben."};
-const FieldRule designVelocity{"txtGeschw", R::Locale, 0.05, false, 3.1, S::Checked,
+const FieldRule designVelocity{"txtGeschw",
+                               R::Locale,
+                               0.05,
+                               false,
+                               3.1,
+                               S::Checked,
                                "Bitte Zahlen zwischen 0,1 und 3 eingeben."};
 
-const FieldRule pipeDn{"txtRohrDN", R::LeadingNumber, 5, false, 151, S::WholeNumber,
+const FieldRule pipeDn{"txtRohrDN",
+                       R::LeadingNumber,
+                       5,
+                       false,
+                       151,
+                       S::WholeNumber,
                        "Bitte Nennweiten zwischen 6 und 150 eingeben."};
-const FieldRule kv{"txtKVWert", R::Locale, 0, true, 601, S::Checked,
-                   "Bitte Werte zwischen 0,1 und 600 eingeben.", "0"};
-const FieldRule consumerCount{"txtVrbrchr", R::WholeNumber, 0, true, 2, S::Checked,
-                              "Bitte nur 1 eingeben.", "0"};
-const FieldRule bendCount{"txtBoganzahl", R::LeadingNumber, 0, true, 51, S::WholeNumber, k1to50,
-                          "0"};
-const FieldRule teeCount{"txtTAnzahl", R::LeadingNumber, 0, true, 51, S::WholeNumber,
-                         "Bitte Nennweiten zwischen 1 und 50 eingeben.", "0"};
-const FieldRule connectionCount{"txtAnbindAnz", R::LeadingNumber, 0, true, 51, S::WholeNumber,
-                                k1to50, "0"};
-const FieldRule reducerCount{"txtReduAnz", R::LeadingNumber, 0, true, 51, S::WholeNumber, k1to50,
-                             "0"};
+const FieldRule kv{
+    "txtKVWert", R::Locale, 0, true, 601, S::Checked, "Bitte Werte zwischen 0,1 und 600 eingeben.",
+    "0"};
+const FieldRule consumerCount{"txtVrbrchr", R::WholeNumber,          0,  true, 2,
+                              S::Checked,   "Bitte nur 1 eingeben.", "0"};
+const FieldRule bendCount{"txtBoganzahl", R::LeadingNumber, 0,  true, 51,
+                          S::WholeNumber, k1to50,           "0"};
+const FieldRule teeCount{"txtTAnzahl",
+                         R::LeadingNumber,
+                         0,
+                         true,
+                         51,
+                         S::WholeNumber,
+                         "Bitte Nennweiten zwischen 1 und 50 eingeben.",
+                         "0"};
+const FieldRule connectionCount{"txtAnbindAnz", R::LeadingNumber, 0,  true, 51,
+                                S::WholeNumber, k1to50,           "0"};
+const FieldRule reducerCount{"txtReduAnz", R::LeadingNumber, 0,      true,
+                             51,           S::WholeNumber,   k1to50, "0"};
 
 }  // namespace rules
 }  // namespace circuit

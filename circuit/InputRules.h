@@ -28,10 +28,10 @@ enum class Reading {
 
 // What the check hands on as the field's value.
 enum class Stored {
-    Checked,        // the value the bounds were checked on
-    RoundedEven,    // that value rounded half to even
-    Locale,         // the locale value of the text
-    WholeNumber,    // the whole number of the text
+    Checked,      // the value the bounds were checked on
+    RoundedEven,  // that value rounded half to even
+    Locale,       // the locale value of the text
+    WholeNumber,  // the whole number of the text
 };
 
 struct FieldRule {
@@ -53,8 +53,8 @@ enum class CheckStatus { Passed, Failed, Fault };
 
 struct CheckResult {
     CheckStatus status;
-    double value = 0;          // the stored value when passed
-    std::string text;          // the field's text after filling
+    double value = 0;  // the stored value when passed
+    std::string text;  // the field's text after filling
 };
 
 CheckResult checkField(const FieldRule& rule, std::string_view text);
@@ -62,10 +62,10 @@ CheckResult checkField(const FieldRule& rule, std::string_view text);
 // The rules of the main form, by action.
 namespace rules {
 extern const FieldRule riserNumber, circuitConsumerNumber, supplyTemperature, returnTemperature,
-    consumerNumber, consumerLoad;                                   // "+"
+    consumerNumber, consumerLoad;                                     // "+"
 extern const FieldRule sectionNumber, sectionLength, designVelocity;  // "Teilstrecke"
 extern const FieldRule pipeDn, kv, consumerCount, bendCount, teeCount, connectionCount,
-    reducerCount;                                                   // "Rechnen"
+    reducerCount;  // "Rechnen"
 }  // namespace rules
 
 }  // namespace circuit

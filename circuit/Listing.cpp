@@ -25,8 +25,8 @@ std::string listingHeaderBlock(const calc::CalcState& state, std::string_view su
     line("Vorlauftemperatur:" + formatText(supplyText, "@@@") + "°C    " +
          "Rücklauftemperatur:" + formatText(returnText, "@@@") + "°C");
     line(listing::ruleLine());
-    for (std::string_view header : {listing::headerLine1, listing::headerLine2,
-                                    listing::headerLine3, listing::headerLine4})
+    for (std::string_view header :
+         {listing::headerLine1, listing::headerLine2, listing::headerLine3, listing::headerLine4})
         line(header);
     return block;
 }

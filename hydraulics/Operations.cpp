@@ -81,8 +81,8 @@ bool ValveZetaFromKv(calc::CalcState& state) {
 }
 
 void SumSectionZeta(calc::CalcState& state) {
-    FittingCounts counts{state.consumerFlag, state.bendCount, state.teeCount,
-                         state.connectionCount, state.reducerCount};
+    FittingCounts counts{state.consumerFlag, state.bendCount, state.teeCount, state.connectionCount,
+                         state.reducerCount};
     state.sectionZeta = sectionZetaSum(counts, state.valveZeta);
     state.valveZeta = 0;
     int r = state.riserIndex;

@@ -8,41 +8,51 @@ namespace {
 // Steel: the main form takes 65 and 95 where the selection reports 64 and
 // 94; the correction takes 63 and 64 for that row and gives 39.25 mm for DN 40.
 constexpr std::array<PipeSize, 20> kSteelTable{{
-    {10, 12.25, 10, {10, 0}, 12.25},
-    {15, 15.75, 15, {15, 0}, 15.75},
-    {20, 21.25, 20, {20, 0}, 21.25},
-    {25, 27.0, 25, {25, 0}, 27.0},
-    {32, 35.75, 32, {32, 0}, 35.75},
-    {40, 39.5, 40, {40, 0}, 39.25},
-    {46, 46.0, 46, {46, 0}, 46.0},
-    {50, 51.9, 50, {50, 0}, 51.9},
-    {57, 57.0, 57, {57, 0}, 57.0},
-    {64, 64.0, 65, {63, 64}, 64.0},
-    {70, 70.0, 70, {70, 0}, 70.0},
-    {76, 76.0, 76, {76, 0}, 76.0},
-    {80, 82.5, 80, {80, 0}, 82.5},
-    {88, 88.0, 88, {88, 0}, 88.0},
-    {94, 94.0, 95, {94, 0}, 94.0},
-    {100, 100.5, 100, {100, 0}, 100.5},
-    {113, 113.0, 113, {113, 0}, 113.0},
-    {125, 125.0, 125, {125, 0}, 125.0},
-    {137, 137.0, 137, {137, 0}, 137.0},
-    {150, 150.0, 150, {150, 0}, 150.0},
+    {10, 12.25, 10, {10, 0}, 12.25},    {15, 15.75, 15, {15, 0}, 15.75},
+    {20, 21.25, 20, {20, 0}, 21.25},    {25, 27.0, 25, {25, 0}, 27.0},
+    {32, 35.75, 32, {32, 0}, 35.75},    {40, 39.5, 40, {40, 0}, 39.25},
+    {46, 46.0, 46, {46, 0}, 46.0},      {50, 51.9, 50, {50, 0}, 51.9},
+    {57, 57.0, 57, {57, 0}, 57.0},      {64, 64.0, 65, {63, 64}, 64.0},
+    {70, 70.0, 70, {70, 0}, 70.0},      {76, 76.0, 76, {76, 0}, 76.0},
+    {80, 82.5, 80, {80, 0}, 82.5},      {88, 88.0, 88, {88, 0}, 88.0},
+    {94, 94.0, 95, {94, 0}, 94.0},      {100, 100.5, 100, {100, 0}, 100.5},
+    {113, 113.0, 113, {113, 0}, 113.0}, {125, 125.0, 125, {125, 0}, 125.0},
+    {137, 137.0, 137, {137, 0}, 137.0}, {150, 150.0, 150, {150, 0}, 150.0},
 }};
 
 constexpr PipeSize same(std::int16_t dn, double d) { return {dn, d, dn, {dn, 0}, d}; }
 
 constexpr std::array<PipeSize, 16> kCopperTable{{
-    same(8, 6.0), same(10, 8.0), same(12, 10.0), same(15, 13.0),
-    same(16, 14.4), same(18, 16.0), same(22, 20.0), same(28, 25.0),
-    same(35, 32.0), same(42, 39.0), same(54, 50.0), same(63, 58.0),
-    same(76, 72.0), same(80, 76.0), same(88, 84.9), same(100, 93.0),
+    same(8, 6.0),
+    same(10, 8.0),
+    same(12, 10.0),
+    same(15, 13.0),
+    same(16, 14.4),
+    same(18, 16.0),
+    same(22, 20.0),
+    same(28, 25.0),
+    same(35, 32.0),
+    same(42, 39.0),
+    same(54, 50.0),
+    same(63, 58.0),
+    same(76, 72.0),
+    same(80, 76.0),
+    same(88, 84.9),
+    same(100, 93.0),
 }};
 
 constexpr std::array<PipeSize, 11> kSoftSteelTable{{
-    same(10, 7.6), same(12, 9.6), same(15, 12.6), same(16, 13.6),
-    same(18, 15.6), same(22, 19.6), same(25, 22.0), same(28, 25.0),
-    same(30, 27.0), same(32, 29.0), same(35, 32.0),
+    same(10, 7.6),
+    same(12, 9.6),
+    same(15, 12.6),
+    same(16, 13.6),
+    same(18, 15.6),
+    same(22, 19.6),
+    same(25, 22.0),
+    same(28, 25.0),
+    same(30, 27.0),
+    same(32, 29.0),
+    same(35, 32.0),
 }};
 
 constexpr float kSmallestRequiredDiameter = 4.0f;
@@ -51,19 +61,27 @@ constexpr float kSmallestRequiredDiameter = 4.0f;
 
 std::span<const PipeSize> pipeTable(int materialCode) {
     switch (materialCode) {
-        case kSteel: return kSteelTable;
-        case kCopper: return kCopperTable;
-        case kSoftSteel: return kSoftSteelTable;
-        default: return {};
+        case kSteel:
+            return kSteelTable;
+        case kCopper:
+            return kCopperTable;
+        case kSoftSteel:
+            return kSoftSteelTable;
+        default:
+            return {};
     }
 }
 
 std::optional<calc::FrictionLaw> frictionLaw(int materialCode) {
     switch (materialCode) {
-        case kSteel: return calc::FrictionLaw{4356.8, 1.82562, -4.89186};
-        case kCopper: return calc::FrictionLaw{3623.16, 1.70651, -4.64237};
-        case kSoftSteel: return calc::FrictionLaw{3896.12, 1.76161, -4.77308};
-        default: return std::nullopt;
+        case kSteel:
+            return calc::FrictionLaw{4356.8, 1.82562, -4.89186};
+        case kCopper:
+            return calc::FrictionLaw{3623.16, 1.70651, -4.64237};
+        case kSoftSteel:
+            return calc::FrictionLaw{3896.12, 1.76161, -4.77308};
+        default:
+            return std::nullopt;
     }
 }
 

@@ -17,11 +17,11 @@ constexpr int kCopper = 2;
 constexpr int kSoftSteel = 3;
 
 struct PipeSize {
-    std::int16_t selectionDn;          // the size the selection reports
-    double innerDiameter;              // mm
-    std::int16_t entryDn;              // the size typed on the main form
+    std::int16_t selectionDn;                   // the size the selection reports
+    double innerDiameter;                       // mm
+    std::int16_t entryDn;                       // the size typed on the main form
     std::array<std::int16_t, 2> correctionDns;  // accepted by the correction; 0 = unused
-    double correctionDiameter;         // mm, what the correction returns
+    double correctionDiameter;                  // mm, what the correction returns
 };
 
 // The rows of the material's table, smallest first; empty for a code other

@@ -46,7 +46,8 @@ double sectionZetaSum(const FittingCounts& counts, double valveZeta) {
 }
 
 double velocityMs(double massFlow, double innerDiameter) {
-    return roundTo(kDiameterFactor * kDiameterFactor * massFlow / (innerDiameter * innerDiameter), 2);
+    return roundTo(kDiameterFactor * kDiameterFactor * massFlow / (innerDiameter * innerDiameter),
+                   2);
 }
 
 double zetaLossPa(double zetaSum, double massFlow, double innerDiameter) {

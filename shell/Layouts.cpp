@@ -92,13 +92,12 @@ FormLayout catalogueLayout(const catalogue::CatalogueFormData& data) {
 }
 
 const FormLayout& remainingPreviewLayout() {
-    static const FormLayout layout{
-        QSize(920, 460),
-        {
-            {"lblUeberschrift", {QRect(10, 6, 600, 26), Look::Heading}},
-            {"lblHinweis", {QRect(10, 40, 900, 22)}},
-            {"txtAusgabeDN", {QRect(10, 70, 900, 380), Look::Listing}},
-        }};
+    static const FormLayout layout{QSize(920, 460),
+                                   {
+                                       {"lblUeberschrift", {QRect(10, 6, 600, 26), Look::Heading}},
+                                       {"lblHinweis", {QRect(10, 40, 900, 22)}},
+                                       {"txtAusgabeDN", {QRect(10, 70, 900, 380), Look::Listing}},
+                                   }};
     return layout;
 }
 

@@ -28,8 +28,9 @@ void PendingFeatures::printReport() {
 }
 
 bool PendingFeatures::interruptWork() {
-    notYet("Arbeit unterbrechen ist noch nicht verfügbar. Die Arbeit wurde nicht gespeichert; "
-           "das Programm bleibt offen.");
+    notYet(
+        "Arbeit unterbrechen ist noch nicht verfügbar. Die Arbeit wurde nicht gespeichert; "
+        "das Programm bleibt offen.");
     return false;
 }
 

@@ -7,15 +7,20 @@
 
 namespace shell {
 
-void QtMessageBox::show(const std::string& text, const std::string& title,
-                        tk::MessageStyle style) {
+void QtMessageBox::show(const std::string& text, const std::string& title, tk::MessageStyle style) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     switch (style) {
-        case tk::MessageStyle::Information: box.setIcon(QMessageBox::Information); break;
-        case tk::MessageStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case tk::MessageStyle::None: box.setIcon(QMessageBox::NoIcon); break;
+        case tk::MessageStyle::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case tk::MessageStyle::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case tk::MessageStyle::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -18,10 +18,11 @@ bool displayAvailable() {
 
 int main(int argc, char* argv[]) {
     if (!displayAvailable()) {
-        std::fputs("rohrweiten: Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt). "
-                   "Das Programm braucht eine grafische Oberfläche; "
-                   "ohne Bildschirm z. B. mit xvfb-run starten.\n",
-                   stderr);
+        std::fputs(
+            "rohrweiten: Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt). "
+            "Das Programm braucht eine grafische Oberfläche; "
+            "ohne Bildschirm z. B. mit xvfb-run starten.\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

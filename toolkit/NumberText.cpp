@@ -134,8 +134,8 @@ std::optional<std::int16_t> wholeNumber(std::string_view text) {
 std::string standardText(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
     char buffer[64];
-    auto [end, err] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::general, 15);
+    auto [end, err] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     if (err != std::errc()) return "0";
     std::string text(buffer, end);
     for (char& c : text) {

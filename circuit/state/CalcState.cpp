@@ -4,10 +4,14 @@ namespace calc {
 
 std::string materialReportName(int materialCode) {
     switch (materialCode) {
-        case 1: return "Stahlrohr";
-        case 2: return "Kupferrohr";
-        case 3: return "Weichstahlrohr";
-        default: return {};
+        case 1:
+            return "Stahlrohr";
+        case 2:
+            return "Kupferrohr";
+        case 3:
+            return "Weichstahlrohr";
+        default:
+            return {};
     }
 }
 

@@ -49,7 +49,7 @@ private:
             throw std::out_of_range("section index");
         return static_cast<std::size_t>((riser - 1) + kMaxRisers * (section - 1));
     }
-    std::array<T, static_cast<std::size_t>(kMaxRisers * Sections)> values_{};
+    std::array<T, static_cast<std::size_t>(kMaxRisers* Sections)> values_{};
 };
 
 struct RiserTables {
@@ -77,7 +77,7 @@ struct SectionTables {
     SectionTable<double> zetaSum;
     SectionTable<double> zetaSumCopy1;
     SectionTable<double> zetaSumCopy2;
-    SectionTable<double> pressureDrop;      // mbar, one decimal
+    SectionTable<double> pressureDrop;  // mbar, one decimal
     // Remaining sections.
     SectionTable<std::int16_t> sectionDn;
     SectionTable<double> sectionInnerDiameter;
@@ -92,9 +92,9 @@ struct SectionTables {
 };
 
 struct FrictionLaw {
-    double coefficient = 0;         // C
-    double flowExponent = 0;        // a
-    double diameterExponent = 0;    // b
+    double coefficient = 0;       // C
+    double flowExponent = 0;      // a
+    double diameterExponent = 0;  // b
 };
 
 struct CalcState {
@@ -104,13 +104,13 @@ struct CalcState {
     std::int16_t sectionIndex = 1;
     std::int16_t listingLineCount = 1;
     std::int16_t riserCount = 0;
-    std::int16_t materialCode = 0;             // 0 while none is chosen
-    std::array<std::string, 3> materialName;   // by material code 1..3
-    std::int16_t pipeMaterial = 0;             // as last set by SelectMaterial
+    std::int16_t materialCode = 0;            // 0 while none is chosen
+    std::array<std::string, 3> materialName;  // by material code 1..3
+    std::int16_t pipeMaterial = 0;            // as last set by SelectMaterial
 
     // Friction law C × L × m^a × d^b (Pa) of the material last installed.
     FrictionLaw friction;
-    double innerDiameter = 0;                  // mm
+    double innerDiameter = 0;  // mm
 
     // Consumer and section being entered.
     double supplyTemperatureInput = 0;
@@ -126,7 +126,7 @@ struct CalcState {
     double designVelocity = 0;
     std::int16_t sectionDnInput = 0;
     double enteredDn = 0;
-    double kvValue = 0;                        // 0: the section has no valve
+    double kvValue = 0;  // 0: the section has no valve
     std::string valveName;
     double currentKv = 0;
     double valveZeta = 0;
@@ -139,9 +139,9 @@ struct CalcState {
     double massFlow = 0;
     float requiredDiameter = 0;
     double velocity = 0;
-    double sectionLoss = 0;                    // mbar
-    double totalLength = 0;                    // m
-    double circulationPressure = 0;            // mbar
+    double sectionLoss = 0;          // mbar
+    double totalLength = 0;          // m
+    double circulationPressure = 0;  // mbar
 
     // Remaining sections.
     std::int16_t correctedDn = 0;

@@ -19,20 +19,17 @@ using catalogue::ModelBox;
 
 enum class Form { First, Second };
 
-const CatalogueFormData& formOf(Form form)
-{
+const CatalogueFormData& formOf(Form form) {
     return form == Form::First ? catalogue::radiatorAndRiserFittings()
                                : catalogue::controlValvesAndMixers();
 }
 
-const char* labelOf(Form form)
-{
+const char* labelOf(Form form) {
     return form == Form::First ? "first form" : "second form";
 }
 
 // Looks a model box up by its control name; nullptr if the form has none.
-const ModelBox* findBox(const CatalogueFormData& data, const std::string& name)
-{
+const ModelBox* findBox(const CatalogueFormData& data, const std::string& name) {
     for (const KindBox& kindBox : data.kindBoxes) {
         for (const ModelBox& box : kindBox.models) {
             if (box.name == name) {
@@ -46,8 +43,7 @@ const ModelBox* findBox(const CatalogueFormData& data, const std::string& name)
 // ---------------------------------------------------------------------------
 // Form level: names, captions, headlines, maker boxes.
 
-TEST(CatalogueData, FormsCarryTheirNamesCaptionsAndMakers)
-{
+TEST(CatalogueData, FormsCarryTheirNamesCaptionsAndMakers) {
     struct Case {
         Form form;
         const char* formName;
@@ -75,8 +71,7 @@ TEST(CatalogueData, FormsCarryTheirNamesCaptionsAndMakers)
     }
 }
 
-TEST(CatalogueData, KindBoxesCarryTheirPromptsAndKinds)
-{
+TEST(CatalogueData, KindBoxesCarryTheirPromptsAndKinds) {
     struct Case {
         Form form;
         std::size_t index;
@@ -114,8 +109,7 @@ TEST(CatalogueData, KindBoxesCarryTheirPromptsAndKinds)
 // ---------------------------------------------------------------------------
 // Model boxes: which kind opens which box, prompts and entry counts.
 
-TEST(CatalogueData, ModelBoxesSitUnderTheirKindsWithPromptAndCount)
-{
+TEST(CatalogueData, ModelBoxesSitUnderTheirKindsWithPromptAndCount) {
     struct Case {
         Form form;
         std::size_t kindBox;
@@ -153,8 +147,7 @@ TEST(CatalogueData, ModelBoxesSitUnderTheirKindsWithPromptAndCount)
 // ---------------------------------------------------------------------------
 // Spot checks of single entries, text with its blanks and kv value.
 
-TEST(CatalogueData, SpotChecksOfEntryTextsAndValues)
-{
+TEST(CatalogueData, SpotChecksOfEntryTextsAndValues) {
     struct Case {
         Form form;
         const char* box;
@@ -253,8 +246,7 @@ TEST(CatalogueData, SpotChecksOfEntryTextsAndValues)
     }
 }
 
-TEST(CatalogueData, WholeListsWhereTheValueSequenceMatters)
-{
+TEST(CatalogueData, WholeListsWhereTheValueSequenceMatters) {
     struct Case {
         Form form;
         const char* box;
@@ -286,8 +278,7 @@ TEST(CatalogueData, WholeListsWhereTheValueSequenceMatters)
     }
 }
 
-TEST(CatalogueData, ZentraControlValveSeriesFollowEachOther)
-{
+TEST(CatalogueData, ZentraControlValveSeriesFollowEachOther) {
     const ModelBox* box = findBox(formOf(Form::Second), "cboZentraRegVentile");
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(box->entries.size(), 40u);
@@ -316,8 +307,7 @@ TEST(CatalogueData, ZentraControlValveSeriesFollowEachOther)
 // ---------------------------------------------------------------------------
 // Checks over all entries.
 
-TEST(CatalogueData, EveryKvIsPositiveAndOnlyKnownLargeValuesReach601)
-{
+TEST(CatalogueData, EveryKvIsPositiveAndOnlyKnownLargeValuesReach601) {
     // Entries of the big flanged valves and the largest mixer.
     const std::set<std::pair<std::string, std::size_t>> expectedLarge{
         {"cboZentraMisch", 12},
@@ -347,8 +337,7 @@ TEST(CatalogueData, EveryKvIsPositiveAndOnlyKnownLargeValuesReach601)
     EXPECT_EQ(foundLarge, expectedLarge);
 }
 
-TEST(CatalogueData, NoTextRepeatsWithinABoxExceptTheSonderrEntries)
-{
+TEST(CatalogueData, NoTextRepeatsWithinABoxExceptTheSonderrEntries) {
     for (Form form : {Form::First, Form::Second}) {
         for (const KindBox& kindBox : formOf(form).kindBoxes) {
             for (const ModelBox& box : kindBox.models) {
@@ -370,8 +359,7 @@ TEST(CatalogueData, NoTextRepeatsWithinABoxExceptTheSonderrEntries)
     }
 }
 
-TEST(CatalogueData, SecondFormOffersTheKombiIIIListOfTheFirstForm)
-{
+TEST(CatalogueData, SecondFormOffersTheKombiIIIListOfTheFirstForm) {
     const ModelBox* first = findBox(formOf(Form::First), "cboNMGAbsprArm");
     const ModelBox* second = findBox(formOf(Form::Second), "cboNMGAbsprArm");
     ASSERT_NE(first, nullptr);

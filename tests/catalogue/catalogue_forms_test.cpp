@@ -9,7 +9,9 @@ class CatalogueDialogs : public testing::Test {
 protected:
     CatalogueDialogs() {
         catalogue.frmArmaturen.returnToMainForm = [this] { returns.push_back("main"); };
-        catalogue.frmArmaturen2.returnToMainForm = [this] { returns.push_back("main from second"); };
+        catalogue.frmArmaturen2.returnToMainForm = [this] {
+            returns.push_back("main from second");
+        };
     }
     void open(std::function<void()> user) {
         catalogue.frmArmaturen.load();

@@ -49,7 +49,8 @@ struct MainFormHarness {
 
     // The user opens the second dialog through the third maker and picks there.
     void pickInSecondDialog(int group, int kind, int model) {
-        windows.whenModal("frmArmaturen", [this] { catalogue.frmArmaturen.cboHersteller.choose(3); });
+        windows.whenModal("frmArmaturen",
+                          [this] { catalogue.frmArmaturen.cboHersteller.choose(3); });
         windows.whenModal("frmArmaturen2", [this, group, kind, model] {
             auto& dialog = catalogue.frmArmaturen2;
             dialog.cboHersteller.choose(group);

@@ -11,19 +11,19 @@ TEST(FormatMask, NumberMasks) {
         {7.8, "000.0 ", "007,8 "},
         {1, " 00   ", " 01   "},
         {7, "#00  ", "07  "},
-        {123, "#00  ", "123  "},          // wider than the mask: all digits shown
-        {0.145, "#0.00", "0,15"},         // the half as shown, not the binary value
+        {123, "#00  ", "123  "},   // wider than the mask: all digits shown
+        {0.145, "#0.00", "0,15"},  // the half as shown, not the binary value
         {2.675, "#0.00", "2,68"},
-        {0.125, "#0.00", "0,13"},         // halves away from zero
+        {0.125, "#0.00", "0,13"},  // halves away from zero
         {-0.125, "#0.00", "-0,13"},
-        {-5, "  ####0.00", "-  5,00"},    // the sign before the whole result
-        {-0.004, "#0.00", "0,00"},        // rounds to zero: no sign
+        {-5, "  ####0.00", "-  5,00"},  // the sign before the whole result
+        {-0.004, "#0.00", "0,00"},      // rounds to zero: no sign
         {0, "  00.0", "  00,0"},
         {0, "  ##0 ", "  0 "},
         {15, "  ##0 ", "  15 "},
         {1234.5, "  ####0.00", "  1234,50"},
         {123456.789, "  ####0.00", "  123456,79"},
-        {9.999, "#0.00", "10,00"},        // the carry runs into a new digit
+        {9.999, "#0.00", "10,00"},  // the carry runs into a new digit
         {0.34, "  0.00   ", "  0,34   "},
         {3.2, "  00.0", "  03,2"},
         {8.5, "#00.0 ", "08,5 "},
@@ -45,7 +45,8 @@ TEST(FormatMask, CharacterMasks) {
         {123, "@@  ", "123  "},
     };
     for (const auto& [value, mask, text] : cases)
-        EXPECT_EQ(circuit::formatCharacters(value, mask), text) << value << " with \"" << mask << '"';
+        EXPECT_EQ(circuit::formatCharacters(value, mask), text)
+            << value << " with \"" << mask << '"';
     EXPECT_EQ(circuit::formatText("Rü", "@@@"), " Rü");
     EXPECT_EQ(circuit::formatText("", "@@@"), "   ");
 }

@@ -4,7 +4,6 @@
 
 namespace {
 
-
 class MainForm : public testing::Test, protected testing_support::MainFormHarness {
 protected:
     void expectCorrection(const std::string& text, const tk::Control& focus) {
@@ -96,9 +95,10 @@ TEST_F(MainForm, OneSectionFromConsumersToLoss) {
 
     form.txtRohrDN.enter("17");
     form.cmdRechnen.click();
-    expectCorrection("Diese Nennweite gibt es für Stahlrohr nicht. Mögliche Nennweiten: 10, 15, "
-                     "20, 25, 32, 40, 46, 50, 57, 65, 70, 76, 80, 88, 95, 100, 113, 125, 137, 150.",
-                     form.txtRohrDN);
+    expectCorrection(
+        "Diese Nennweite gibt es für Stahlrohr nicht. Mögliche Nennweiten: 10, 15, "
+        "20, 25, 32, 40, 46, 50, 57, 65, 70, 76, 80, 88, 95, 100, 113, 125, 137, 150.",
+        form.txtRohrDN);
     form.txtRohrDN.enter("10");
     form.txtVrbrchr.enter("1");
     form.txtBoganzahl.enter("2");
@@ -133,8 +133,9 @@ TEST_F(MainForm, UnconvertibleConsumerTextIsReportedAsAnInputFault) {
     addConsumer("12.5");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().title, "Eingabefehler:");
-    EXPECT_EQ(messages.last().text, " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. "
-                                    "Umschaltung aktiv ? Nur ganze Zahlen.");
+    EXPECT_EQ(messages.last().text,
+              " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. "
+              "Umschaltung aktiv ? Nur ganze Zahlen.");
     EXPECT_TRUE(form.txtVorlauf.hasFocus());
     EXPECT_EQ(state.loadSum, 0.0);
 
@@ -208,9 +209,11 @@ TEST(MainFormFields, EachFieldFailsWithItsMessage) {
         auto& messages = h.messages;
         auto& state = h.state;
         form.optWeStahlrohr.click();
-        const std::pair<tk::TextField*, const char*> good[] = {
-            {&form.txtStrNr, "5"}, {&form.txtHFlNr, "77"}, {&form.txtVorlauf, "75"},
-            {&form.txtRuecklauf, "55"}, {&form.txtHkLstgW, "800"}};
+        const std::pair<tk::TextField*, const char*> good[] = {{&form.txtStrNr, "5"},
+                                                               {&form.txtHFlNr, "77"},
+                                                               {&form.txtVorlauf, "75"},
+                                                               {&form.txtRuecklauf, "55"},
+                                                               {&form.txtHkLstgW, "800"}};
         for (auto [field, text] : good) field->enter(text);
         tk::Button* action = &form.cmdNaechstVerbrauch;
         if (c.phase != Phase::Consumers) {

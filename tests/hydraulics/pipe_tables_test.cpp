@@ -12,7 +12,7 @@ using hyd::kSteel;
 struct Selection {
     int material;
     float required;
-    int dn;            // 0: nothing selected
+    int dn;  // 0: nothing selected
     double diameter;
 };
 
@@ -65,19 +65,29 @@ struct Lookup {
 
 TEST(PipeTables, EntryAndCorrectionLookupsDifferWhereTheTablesSaySo) {
     const Lookup cases[] = {
-        {kSteel, 10, 12.25, 12.25}, {kSteel, 150, 150.0, 150.0},
-        {kSteel, 65, 64.0, std::nullopt}, {kSteel, 64, std::nullopt, 64.0},
-        {kSteel, 63, std::nullopt, 64.0}, {kSteel, 95, 94.0, std::nullopt},
-        {kSteel, 94, std::nullopt, 94.0}, {kSteel, 40, 39.5, 39.25},
-        {kSteel, 17, std::nullopt, std::nullopt}, {kCopper, 8, 6.0, 6.0},
-        {kCopper, 100, 93.0, 93.0}, {kCopper, 88, 84.9, 84.9}, {kCopper, 20, std::nullopt, std::nullopt},
-        {kSoftSteel, 10, 7.6, 7.6}, {kSoftSteel, 35, 32.0, 32.0}, {kSoftSteel, 40, std::nullopt, std::nullopt},
+        {kSteel, 10, 12.25, 12.25},
+        {kSteel, 150, 150.0, 150.0},
+        {kSteel, 65, 64.0, std::nullopt},
+        {kSteel, 64, std::nullopt, 64.0},
+        {kSteel, 63, std::nullopt, 64.0},
+        {kSteel, 95, 94.0, std::nullopt},
+        {kSteel, 94, std::nullopt, 94.0},
+        {kSteel, 40, 39.5, 39.25},
+        {kSteel, 17, std::nullopt, std::nullopt},
+        {kCopper, 8, 6.0, 6.0},
+        {kCopper, 100, 93.0, 93.0},
+        {kCopper, 88, 84.9, 84.9},
+        {kCopper, 20, std::nullopt, std::nullopt},
+        {kSoftSteel, 10, 7.6, 7.6},
+        {kSoftSteel, 35, 32.0, 32.0},
+        {kSoftSteel, 40, std::nullopt, std::nullopt},
         {0, 15, std::nullopt, std::nullopt},
     };
     for (const Lookup& c : cases) {
         SCOPED_TRACE(testing::Message() << "material " << c.material << " DN " << c.dn);
         EXPECT_EQ(hyd::entryDiameter(c.material, c.dn), c.entry);
-        EXPECT_EQ(hyd::correctionDiameter(c.material, static_cast<std::int16_t>(c.dn)), c.correction);
+        EXPECT_EQ(hyd::correctionDiameter(c.material, static_cast<std::int16_t>(c.dn)),
+                  c.correction);
     }
 }
 

@@ -38,7 +38,8 @@ protected:
     void chooseWithKeys(const char* form, const char* box, int position) {
         auto* combo = find<QComboBox>(box, form);
         ASSERT_TRUE(combo->isVisible()) << box;
-        for (int i = combo->currentIndex() + 1; i < position; ++i) QTest::keyClick(combo, Qt::Key_Down);
+        for (int i = combo->currentIndex() + 1; i < position; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
     }
 
     void type(const char* field, const char* text) {
@@ -142,7 +143,8 @@ TEST_F(MainWindow, EveryControlIsPlaced) {
         shell::FormWindow* window = program.window(form);
         ASSERT_NE(window, nullptr) << form;
         for (tk::Control* control : window->form().controls()) {
-            if (dynamic_cast<tk::MenuEntry*>(control) || dynamic_cast<tk::Timer*>(control)) continue;
+            if (dynamic_cast<tk::MenuEntry*>(control) || dynamic_cast<tk::Timer*>(control))
+                continue;
             QWidget* widget = window->widgetFor(control->name());
             ASSERT_NE(widget, nullptr) << form << "." << control->name();
             EXPECT_FALSE(widget->geometry().isEmpty()) << form << "." << control->name();

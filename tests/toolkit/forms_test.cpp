@@ -77,7 +77,10 @@ TEST(Forms, ModalFormsNestAndBlockOtherWindows) {
     Sample beneath(windows, "frmBeneath");
     beneath.showModeless();
     std::vector<std::string> seen;
-    inner.ok.onClick([&] { seen.push_back("inner ok"); inner.hide(); });
+    inner.ok.onClick([&] {
+        seen.push_back("inner ok");
+        inner.hide();
+    });
     outer.box.onClick([&] {
         outer.hide();
         inner.showModal();

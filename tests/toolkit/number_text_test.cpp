@@ -45,8 +45,9 @@ TEST(NumberText, ReadsAwkwardTextByBothRules) {
 
 TEST(NumberText, WholeNumbersRoundHalvesToEven) {
     const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
-        {"0,5", 0}, {"1,5", 2}, {"2,5", 2}, {"-2,5", -2}, {"20,7", 21}, {"2,49", 2},
-        {"32767", 32767}, {"32768", std::nullopt}, {"1x", std::nullopt}, {"", std::nullopt},
+        {"0,5", 0},           {"1,5", 2},         {"2,5", 2},       {"-2,5", -2},
+        {"20,7", 21},         {"2,49", 2},        {"32767", 32767}, {"32768", std::nullopt},
+        {"1x", std::nullopt}, {"", std::nullopt},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
@@ -57,8 +58,8 @@ TEST(NumberText, WholeNumbersRoundHalvesToEven) {
 TEST(NumberText, StandardTextUsesTheDecimalCommaWhateverTheLocale) {
     std::setlocale(LC_ALL, "de_DE.UTF-8");  // must make no difference
     const std::pair<double, const char*> cases[] = {
-        {2500, "2500"}, {107.5, "107,5"}, {0.1 + 0.2, "0,3"}, {-3.25, "-3,25"},
-        {0, "0"}, {-0.0, "0"}, {1e16, "1E+16"}, {0.66, "0,66"}, {1533, "1533"},
+        {2500, "2500"}, {107.5, "107,5"}, {0.1 + 0.2, "0,3"}, {-3.25, "-3,25"}, {0, "0"},
+        {-0.0, "0"},    {1e16, "1E+16"},  {0.66, "0,66"},     {1533, "1533"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(tk::standardText(value), text);
     std::setlocale(LC_ALL, "C");
