@@ -12,8 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 #include <QValidator>
 
@@ -175,10 +175,6 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
         auto placed = layout.controls.find(control->name());
         bind(*control, placed == layout.controls.end() ? Placement{} : placed->second);
     }
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    QObject::connect(escape, &QShortcut::activated, [this] {
-        if (form_.modal() && form_.acceptsInput()) form_.Form_QueryUnload();
-    });
     // Where the user puts the focus, the form's model follows.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (!now || now->window() != this) return;
@@ -275,6 +271,15 @@ void FormWindow::pointerChanged() {
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
+}
+
+// Esc in a modal dialog closes it like its title bar.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && form_.modal() && form_.acceptsInput()) {
+        form_.Form_QueryUnload();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -137,6 +137,38 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     EXPECT_EQ(find<QPlainTextEdit>("txtAusgabeDN", "frmRohrDm")->toPlainText(), listing + "\n");
 }
 
+TEST_F(MainWindow, EscapeClosesTheCatalogueLikeItsReturnButton) {
+    QTest::mouseClick(find<QRadioButton>("optStahlrohr"), Qt::LeftButton);
+    type("txtStrNr", "1");
+    type("txtHFlNr", "1");
+    type("txtVorlauf", "90");
+    type("txtRuecklauf", "70");
+    type("txtHkLstgW", "2326");
+    click("cmdNaechstVerbrauch");
+    click("cmdWeiter");
+    type("txtTeilstr", "1");
+    type("txtTeilstrckmtr", "10");
+    type("txtGeschw", "0,5");
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = program.window("frmArmaturen");
+        ASSERT_TRUE(dialog->isVisible());
+        QTest::keyClick(dialog->findChild<QComboBox*>("cboHersteller"), Qt::Key_Escape);
+    });
+    QTimer watchdog;  // never hang: a dialog still open after 5 s is a failure
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        ADD_FAILURE() << "the catalogue stayed open";
+        program.catalogue().frmArmaturen.hide();
+    });
+    watchdog.start(5000);
+    click("cmdTeilRohr");
+    EXPECT_FALSE(program.window("frmArmaturen")->isVisible());
+    EXPECT_TRUE(program.frmHaupt().acceptsInput());
+    EXPECT_EQ(find<QLineEdit>("txtKVWert")->text(), "");
+    EXPECT_TRUE(find<QPushButton>("cmdRechnen")->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 // Every control of every window has a place of its own on the screen.
 TEST_F(MainWindow, EveryControlIsPlaced) {
     for (const char* form : {"frmHaupt", "frmArmaturen", "frmArmaturen2", "frmRohrDm"}) {
