@@ -255,7 +255,7 @@ void FrmHaupt::cmdTeilRohr_Click() {
     hyd::ComputeFlowAndDiameter(state_);
     hyd::SelectMaterial(state_);
     cmdRechnen.setVisible(true);
-    showSectionFields(true);
+    showSectionFields();
     if (state_.listingLineCount < 2) Ausgabe();
     Ergebnisausgab();
     cmdTeilRohr.setVisible(false);
@@ -295,10 +295,10 @@ void FrmHaupt::takeOverKv() {
     state_.currentKv = state_.kvValue;
 }
 
-void FrmHaupt::showSectionFields(bool shown) {
+void FrmHaupt::showSectionFields() {
     for (tk::TextField* field : {&txtVrbrchr, &txtVentDN, &txtKVWert, &txtBoganzahl, &txtTAnzahl,
                                  &txtAnbindAnz, &txtReduAnz, &txtRohrDN})
-        field->setVisible(shown);
+        field->setVisible(true);
 }
 
 // A DN that the material's table does not list must not be computed with

@@ -125,7 +125,7 @@ private:
     void readConsumerLoad();
     bool flowCanBeComputed();
     bool pipeDnListed(std::int16_t dn);
-    void showSectionFields(bool shown);
+    void showSectionFields();
     void clearSectionFields();
     void openCatalogue();
     void takeOverKv();
