@@ -118,6 +118,9 @@ void FrmArmaturen::cboHersteller_Click() {
     second_.load();
     hide();
     second_.showModal();
+    // The user's latest choice holds: a kv value brought back from the
+    // second dialog replaces one chosen here before.
+    if (!tk::isBlank(second_.txtKVWerte.text())) txtKVWerte.setText("");
 }
 
 void FrmArmaturen::cmdZethawert_Click() {

@@ -129,8 +129,9 @@ bool FrmHaupt::materialChosen() {
     return optStahlrohr.value() || optCuRohr.value() || optWeStahlrohr.value();
 }
 
-// The material chosen with the first consumer holds for the whole network:
-// the other option buttons are hidden for good.
+// The material is taken on every "+"; only once a consumer has been added
+// are the other materials hidden (hideOtherMaterials), so a refused first
+// consumer leaves the choice open.
 void FrmHaupt::materialStep() {
     struct Choice {
         tk::OptionButton& option;
@@ -140,13 +141,17 @@ void FrmHaupt::materialStep() {
                           Choice{optWeStahlrohr, hyd::kSoftSteel}}) {
         if (choice.option.value()) {
             state_.materialCode = static_cast<std::int16_t>(choice.code);
-            for (tk::OptionButton* other : {&optStahlrohr, &optCuRohr, &optWeStahlrohr})
-                if (other != &choice.option) other->setVisible(false);
             state_.friction = *hyd::frictionLaw(choice.code);
         }
         state_.materialName[static_cast<std::size_t>(choice.code - 1)] =
             calc::materialReportName(choice.code);
     }
+}
+
+// The material chosen with the first consumer holds for the whole network.
+void FrmHaupt::hideOtherMaterials() {
+    for (tk::OptionButton* option : {&optStahlrohr, &optCuRohr, &optWeStahlrohr})
+        if (!option->value()) option->setVisible(false);
 }
 
 void FrmHaupt::cmdNaechstVerbrauch_Click() {
@@ -193,6 +198,7 @@ void FrmHaupt::addConsumer() {
 
     txtVorlauf.setEnabled(false);
     txtRuecklauf.setEnabled(false);
+    hideOtherMaterials();
     hyd::AddConsumerLoad(state_);
     readConsumerLoad();
     lblSumLstg.setVisible(true);
@@ -247,6 +253,7 @@ void FrmHaupt::cmdTeilRohr_Click() {
     if (!check(rules::designVelocity, txtGeschw, value)) return;
     state_.designVelocity = value;
     if (!flowCanBeComputed()) return;
+    setSectionDataLocked(true);
 
     const int r = state_.riserIndex;
     const int s = state_.sectionIndex;
@@ -293,6 +300,13 @@ void FrmHaupt::takeOverKv() {
     if (!tk::isBlank(txtKVWert.text()))
         state_.kvValue = tk::localeValue(txtKVWert.text()).value_or(0);
     state_.currentKv = state_.kvValue;
+}
+
+// Once taken, the section's number, length and velocity stay as the listing
+// line shows them until the next section empties them.
+void FrmHaupt::setSectionDataLocked(bool locked) {
+    for (tk::TextField* field : {&txtTeilstr, &txtTeilstrckmtr, &txtGeschw})
+        field->setReadOnly(locked);
 }
 
 void FrmHaupt::showSectionFields() {
@@ -353,6 +367,7 @@ void FrmHaupt::Steuerung2() {
     cmdNaechsteTeilstrck.setVisible(true);
     mnuItemArbeitunterbrechen.setEnabled(false);
     cmdFertig.setVisible(true);
+    cmdNaechsteTeilstrck.setFocus();
 }
 
 void FrmHaupt::clearSectionFields() {
@@ -362,6 +377,7 @@ void FrmHaupt::clearSectionFields() {
         field->setVisible(false);
         field->setText("");
     }
+    setSectionDataLocked(false);
 }
 
 void FrmHaupt::cmdNaechsteTeilstrck_Click() {
@@ -390,6 +406,7 @@ void FrmHaupt::cmdFertig_Click() {
     cmdFertig.setVisible(false);
     mnuItemArbeitunterbrechen.setEnabled(true);
     Umtrieb();
+    cmdRstTeilstr.setFocus();
 }
 
 bool FrmHaupt::roomForAnotherRiser() {

@@ -120,12 +120,14 @@ private:
     void wireHandlers();
     bool materialChosen();
     void materialStep();
+    void hideOtherMaterials();
     void addConsumer();
     void inputFault();
     void readConsumerLoad();
     bool flowCanBeComputed();
     bool pipeDnListed(std::int16_t dn);
     void showSectionFields();
+    void setSectionDataLocked(bool locked);
     void clearSectionFields();
     void openCatalogue();
     void takeOverKv();

@@ -54,14 +54,22 @@ void syncCommon(const tk::Control& control, QWidget* widget) {
     widget->setToolTip(qt(control.toolTip()));
 }
 
+// A read-only field can be clicked into to select its text, but the tab key
+// passes it by.
+void syncReadOnly(const tk::TextField& field, QLineEdit* edit) {
+    edit->setReadOnly(field.readOnly());
+    edit->setFocusPolicy(field.readOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
 QWidget* makeLineEdit(tk::TextField& field) {
     auto* edit = new QLineEdit;
     if (field.maxLength() > 0) edit->setValidator(new MaxLengthValidator(edit, field.maxLength()));
-    edit->setReadOnly(field.readOnly());
+    syncReadOnly(field, edit);
     QObject::connect(edit, &QLineEdit::textEdited,
                      [&field](const QString& text) { field.userEdited(text.toStdString()); });
     field.setChangeListener([&field, edit] {
         if (edit->text().toStdString() != field.text()) edit->setText(qt(field.text()));
+        syncReadOnly(field, edit);
         syncCommon(field, edit);
     });
     return edit;
@@ -157,15 +165,40 @@ void applyLook(QWidget* widget, Look look) {
     }
 }
 
+// The client area: as large as the design at least; a listing follows the
+// window's size when the user enlarges it.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QSize designSize) : designSize_(designSize) {
+        setMinimumSize(designSize);
+    }
+    QSize sizeHint() const override { return designSize_; }
+
+    void addGrowing(QWidget* widget, QRect designRect) {
+        growing_.push_back({widget, designRect});
+    }
+    bool hasGrowing() const { return !growing_.empty(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        const QSize extra = size() - designSize_;
+        for (const auto& [widget, rect] : growing_)
+            widget->setGeometry(rect.adjusted(0, 0, extra.width(), extra.height()));
+    }
+
+private:
+    QSize designSize_;
+    std::vector<std::pair<QWidget*, QRect>> growing_;
+};
+
 }  // namespace
 
 FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout& layout)
     : form_(form), windows_(windows) {
     setObjectName(qt(form.name()));
     setWindowTitle(qt(form.caption()));
-    auto* client = new QWidget;
+    auto* client = new ClientArea(layout.clientSize);
     client->setObjectName(qt(form.name() + "_client"));
-    client->setFixedSize(layout.clientSize);
     setCentralWidget(client);
     for (tk::Control* control : form.controls()) {
         if (auto* entry = dynamic_cast<tk::MenuEntry*>(control)) {
@@ -182,12 +215,20 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
             control && form_.loaded() && form_.focused() != control)
             form_.setFocus(control);
     });
+    if (!client->hasGrowing()) client->setFixedSize(layout.clientSize);
     form.setListener(this);
+    windows.addWindow(form, this);
     if (form.loaded())
         for (tk::Control* control : form.controls()) control->refresh();
 }
 
-FormWindow::~FormWindow() { form_.setListener(nullptr); }
+FormWindow::~FormWindow() {
+    form_.setListener(nullptr);
+    windows_.removeWindow(form_);
+    // A dialog shown over this window belongs to the program, not to it.
+    for (auto* dialog : findChildren<FormWindow*>(Qt::FindDirectChildrenOnly))
+        dialog->setParent(nullptr);
+}
 
 void FormWindow::bind(tk::Control& control, const Placement& placement) {
     if (auto* timer = dynamic_cast<tk::Timer*>(&control)) {
@@ -207,6 +248,9 @@ void FormWindow::bind(tk::Control& control, const Placement& placement) {
     widget->setParent(centralWidget());
     widget->setGeometry(placement.rect);
     applyLook(widget, placement.look);
+    widget->installEventFilter(this);
+    if (placement.look == Look::Listing)
+        static_cast<ClientArea*>(centralWidget())->addGrowing(widget, placement.rect);
     if (dynamic_cast<tk::Frame*>(&control)) widget->lower();
     widgets_[control.name()] = widget;
 }
@@ -229,10 +273,37 @@ void FormWindow::bindMenu(tk::MenuEntry& entry) {
     action->setObjectName(qt(entry.name()));
     action->setShortcut(QKeySequence(qt(entry.shortcut())));
     QObject::connect(action, &QAction::triggered, [&entry] { entry.click(); });
+    menuActions_.push_back(action);
     entry.setChangeListener([&entry, action] {
         action->setEnabled(entry.enabled());
         action->setVisible(entry.visible());
     });
+}
+
+QAction* FormWindow::menuAction(const std::string& entryName) const {
+    for (QAction* action : menuActions_)
+        if (action->objectName().toStdString() == entryName) return action;
+    return nullptr;
+}
+
+bool FormWindow::isMenuShortcut(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* action : menuActions_)
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
+    return false;
+}
+
+// A menu shortcut pressed in a field belongs to the menu: the field neither
+// claims it (Ctrl+U would erase a line edit, Ctrl+E move its cursor) nor sees
+// the key when the entry is disabled.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool overrideAsked = event->type() == QEvent::ShortcutOverride;
+    if ((overrideAsked || event->type() == QEvent::KeyPress) &&
+        isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+        if (overrideAsked) event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QWidget* FormWindow::widgetFor(const std::string& controlName) const {
@@ -240,7 +311,19 @@ QWidget* FormWindow::widgetFor(const std::string& controlName) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+// A modal form is a dialog of the working window that called it: centred
+// over it, without buttons or a taskbar entry of its own.
+void FormWindow::becomeDialogOf(QWidget* owner) {
+    if (!owner || owner == this) return;
+    if (parentWidget() != owner)
+        setParent(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    const QSize size = isVisible() ? frameGeometry().size() : sizeHint();
+    move(owner->frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
 void FormWindow::formShown(bool modal) {
+    if (modal && !isVisible()) becomeDialogOf(windows_.workingWindow());
     if (!isVisible()) setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     show();
     raise();

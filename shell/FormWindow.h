@@ -15,6 +15,8 @@ namespace shell {
 
 class QtWindowSystem;
 
+// A listing grows with the window: its right and bottom edges keep their
+// distance from the window's edges. Everything else keeps its place.
 enum class Look { Plain, Heading, Listing, Fixed };
 
 struct Placement {
@@ -34,6 +36,7 @@ public:
 
     tk::Form& form() const { return form_; }
     QWidget* widgetFor(const std::string& controlName) const;
+    QAction* menuAction(const std::string& entryName) const;
 
     void formShown(bool modal) override;
     void formHidden() override;
@@ -44,16 +47,20 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void bind(tk::Control& control, const Placement& placement);
     QWidget* makeWidget(tk::Control& control);
     void bindMenu(tk::MenuEntry& entry);
+    bool isMenuShortcut(const QKeyEvent& key) const;
+    void becomeDialogOf(QWidget* owner);
 
     tk::Form& form_;
     QtWindowSystem& windows_;
     std::map<std::string, QWidget*> widgets_;
     std::vector<QTimer*> timers_;
+    std::vector<QAction*> menuActions_;
     bool closingByProgram_ = false;
 };
 

@@ -2,10 +2,29 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
 
 namespace shell {
+
+namespace {
+
+// A message box sizes itself by its text alone; a short text would cut off
+// a title such as "Eingabeberichtigung:". Room for the title in a bold face,
+// the window's icon and its close button keeps it whole.
+void keepTitleVisible(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    constexpr int kTitleBarExtras = 160;
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
 
 void QtMessageBox::show(const std::string& text, const std::string& title, tk::MessageStyle style) {
     QMessageBox box(QApplication::activeWindow());
@@ -23,6 +42,7 @@ void QtMessageBox::show(const std::string& text, const std::string& title, tk::M
             break;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    keepTitleVisible(box);
     box.exec();
 }
 

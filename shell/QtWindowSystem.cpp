@@ -20,6 +20,20 @@ void QtWindowSystem::modalFormLeft(const tk::Form& form) {
         if (run.form == &form) run.loop->quit();
 }
 
+void QtWindowSystem::addWindow(const tk::Form& form, QWidget* window) {
+    windows_.emplace_back(&form, window);
+}
+
+void QtWindowSystem::removeWindow(const tk::Form& form) {
+    std::erase_if(windows_, [&form](const auto& entry) { return entry.first == &form; });
+}
+
+QWidget* QtWindowSystem::workingWindow() const {
+    for (const auto& [form, window] : windows_)
+        if (form->visible() && !form->modal()) return window;
+    return nullptr;
+}
+
 void QtWindowSystem::endProgram() {
     ended_ = true;
     for (ModalRun& run : runs_) run.loop->quit();

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
         std::fputs(
             "rohrweiten: Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt). "
             "Das Programm braucht eine grafische Oberfläche; "
-            "ohne Bildschirm z. B. mit xvfb-run starten.\n",
+            "ohne Bildschirm mit xvfb-run aus dem Debian-Paket xvfb starten.\n",
             stderr);
         return 1;
     }

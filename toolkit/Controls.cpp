@@ -109,8 +109,15 @@ TextField& TextField::designMultiLine() {
 }
 
 TextField& TextField::designReadOnly() {
-    readOnly_ = true;
+    designReadOnly_ = readOnly_ = true;
     return *this;
+}
+
+void TextField::setReadOnly(bool readOnly) {
+    touch();
+    if (readOnly_ == readOnly) return;
+    readOnly_ = readOnly;
+    changed();
 }
 
 bool TextField::enter(std::string_view text) {

@@ -78,6 +78,7 @@ public:
     // The user can read and select the text but not change it.
     TextField& designReadOnly();
     bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly);
 
     // The user selects all and types `text`: characters beyond the maximum
     // length are refused. Returns false when the field takes no input.
@@ -88,10 +89,14 @@ public:
     void userEdited(std::string text);
 
 private:
-    void restoreOwnDesign() override { text_.clear(); }
+    void restoreOwnDesign() override {
+        text_.clear();
+        readOnly_ = designReadOnly_;
+    }
     std::string text_;
     int maxLength_ = 0;
     bool multiLine_ = false;
+    bool designReadOnly_ = false;
     bool readOnly_ = false;
 };
 

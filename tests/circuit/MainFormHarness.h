@@ -60,6 +60,29 @@ struct MainFormHarness {
         });
     }
 
+    // The user picks a model of the first dialog, changes their mind and
+    // opens the second dialog; there they pick a model, or with a group of 0
+    // return without a choice.
+    void pickInFirstThenSecond(int maker, int kind, int model, int group, int groupKind,
+                               int groupModel) {
+        windows.whenModal("frmArmaturen", [this, maker, kind, model] {
+            auto& dialog = catalogue.frmArmaturen;
+            dialog.cboHersteller.choose(maker);
+            kindBox(dialog, maker).choose(kind);
+            modelBox(dialog, maker, kind).choose(model);
+            dialog.cboHersteller.choose(3);
+        });
+        windows.whenModal("frmArmaturen2", [this, group, groupKind, groupModel] {
+            auto& dialog = catalogue.frmArmaturen2;
+            if (group > 0) {
+                dialog.cboHersteller.choose(group);
+                kindBox(dialog, group).choose(groupKind);
+                modelBox(dialog, group, groupKind).choose(groupModel);
+            }
+            dialog.cmdZethawert3.click();
+        });
+    }
+
     static tk::ComboBox& kindBox(catalogue::CatalogueForm& dialog, int maker) {
         return *dialog.box(dialog.data().kindBoxes[static_cast<std::size_t>(maker - 1)].name);
     }

@@ -130,6 +130,7 @@ TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
     fittings("18", "", "1", "", "2", "1");
     EXPECT_EQ(form.txtAusgabeBerechn.text().substr(0, afterFirstHalf.size()), afterFirstHalf);
     form.cmdFertig.click();
+    EXPECT_TRUE(form.cmdRstTeilstr.hasFocus());
     // 150 kg/h in 16 mm copper, zeta 3.8: 4.45 mbar stored as 4.5.
     const std::string text = form.txtAusgabeBerechn.text();
     EXPECT_TRUE(

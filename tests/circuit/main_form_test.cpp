@@ -171,6 +171,99 @@ TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
     EXPECT_TRUE(form.cmdFertig.visible());
 }
 
+TEST_F(MainForm, ARefusedFirstConsumerLeavesTheMaterialOpen) {
+    enterCircuit();
+    form.txtStrNr.enter("21");
+    addConsumer("1200");
+    expectCorrection("Bitte Zahlen zwischen 1 und 20 eingeben.", form.txtStrNr);
+    for (tk::OptionButton* option : {&form.optStahlrohr, &form.optCuRohr, &form.optWeStahlrohr})
+        EXPECT_TRUE(option->visible()) << option->name();
+
+    ASSERT_TRUE(form.optCuRohr.click());
+    form.txtStrNr.enter("3");
+    addConsumer("1200");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.materialCode, 2);
+    EXPECT_TRUE(form.optCuRohr.visible());
+    EXPECT_FALSE(form.optStahlrohr.visible());
+    EXPECT_FALSE(form.optWeStahlrohr.visible());
+}
+
+// What the listing line shows is what was computed: once "Teilstrecke" has
+// taken the section data they cannot be changed until the next section.
+TEST_F(MainForm, SectionDataAreReadOnlyFromTeilstreckeToTheNextSection) {
+    enterCircuit();
+    addConsumer("1000");
+    form.cmdWeiter.click();
+    form.txtTeilstr.enter("1");
+    form.txtTeilstrckmtr.enter("5");
+    form.txtGeschw.enter("4");
+    form.cmdTeilRohr.click();
+    expectCorrection("Bitte Zahlen zwischen 0,1 und 3 eingeben.", form.txtGeschw);
+    for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw})
+        EXPECT_FALSE(field->readOnly()) << field->name();
+
+    EXPECT_TRUE(form.txtGeschw.enter("0,5"));
+    returnWithoutChoice();
+    form.cmdTeilRohr.click();
+    for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw}) {
+        EXPECT_TRUE(field->readOnly()) << field->name();
+        EXPECT_FALSE(field->enter("9")) << field->name();
+    }
+    EXPECT_EQ(form.txtTeilstrckmtr.text(), "5");
+    form.txtRohrDN.enter("15");
+    form.cmdRechnen.click();
+    EXPECT_TRUE(form.cmdNaechsteTeilstrck.hasFocus());
+
+    form.cmdNaechsteTeilstrck.click();
+    addConsumer("500");
+    form.cmdWeiter.click();
+    for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw}) {
+        EXPECT_FALSE(field->readOnly()) << field->name();
+        EXPECT_EQ(field->text(), "") << field->name();
+    }
+}
+
+// The user's latest choice in the catalogue holds: a model taken in the
+// second dialog replaces one taken in the first before it was opened.
+TEST(MainFormCatalogue, TheLatestChoiceGivesKvAndValveText) {
+    struct Case {
+        int group, kind, model;
+        const char* kvText;
+        const char* valveText;
+        double kv;
+    };
+    const Case cases[] = {
+        {1, 2, 22, "5", "  Zentra / Landis & Gyr", 5.0},      // Nebenr DN 20
+        {0, 0, 0, "0,66", "Ventile u. Regelarmaturen", 0.66},  // returned empty
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kvText);
+        testing_support::MainFormHarness h;
+        h.form.optStahlrohr.click();
+        for (auto [field, text] : {std::pair{&h.form.txtStrNr, "1"}, {&h.form.txtHFlNr, "1"},
+                                   {&h.form.txtVorlauf, "90"}, {&h.form.txtRuecklauf, "70"},
+                                   {&h.form.txtHkLstgW, "2326"}})
+            field->enter(text);
+        h.form.cmdNaechstVerbrauch.click();
+        h.form.cmdWeiter.click();
+        h.form.txtTeilstr.enter("1");
+        h.form.txtTeilstrckmtr.enter("10");
+        h.form.txtGeschw.enter("0,5");
+        h.pickInFirstThenSecond(1, 1, 2, c.group, c.kind, c.model);  // first: kv 0,66
+        ASSERT_TRUE(h.form.cmdTeilRohr.click());
+        EXPECT_EQ(h.form.txtKVWert.text(), c.kvText);
+        EXPECT_EQ(h.form.txtVentDN.text(), c.valveText);
+        EXPECT_DOUBLE_EQ(h.state.kvValue, c.kv);
+        h.form.txtRohrDN.enter("20");
+        ASSERT_TRUE(h.form.cmdRechnen.click());
+        EXPECT_TRUE(h.messages.shown.empty());
+        // DN 20 steel, d = 21.25 mm: A = R(21.25² × 0.7853975) = 354.66 mm²;
+        // kv 5: (0.05 × 354.66 / 5)² = 12.58; kv 0,66: (0.05 × 354.66 / 0.66)² = 721.9.
+        EXPECT_DOUBLE_EQ(h.state.section.zetaSum.at(1, 1), c.kv == 5.0 ? 12.6 : 721.9);
+    }
+}
+
 enum class Phase { Consumers, Section, Fittings };
 
 struct FieldFailure {
