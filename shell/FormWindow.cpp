@@ -54,11 +54,15 @@ void syncCommon(const tk::Control& control, QWidget* widget) {
     widget->setToolTip(qt(control.toolTip()));
 }
 
-// A read-only field can be clicked into to select its text, but the tab key
-// passes it by.
+// A read-only field shows the window's background, so that it does not look
+// like a field to type into. It can be clicked into to select its text, but
+// the tab key passes it by.
 void syncReadOnly(const tk::TextField& field, QLineEdit* edit) {
     edit->setReadOnly(field.readOnly());
     edit->setFocusPolicy(field.readOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+    QPalette palette = QApplication::palette(edit);
+    if (field.readOnly()) palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
 }
 
 QWidget* makeLineEdit(tk::TextField& field) {

@@ -25,6 +25,13 @@ protected:
     }
 
     MainWindow() { program.start(); }
+    // A program ended by a test asked the application to quit; the request
+    // is taken here, or it would end the next test's modal loops at once.
+    ~MainWindow() override {
+        if (!program.windows().ended()) return;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QApplication::exec();
+    }
 
     template <typename W>
     W* find(const char* name, const char* form = "frmHaupt") {
@@ -53,6 +60,17 @@ protected:
         auto* push = find<QPushButton>(button);
         ASSERT_TRUE(push->isVisible()) << button;
         QTest::mouseClick(push, Qt::LeftButton);
+    }
+
+    // A catalogue dialog is a dialog of the calling window, centred over it.
+    static void expectDialogOf(QWidget* dialog, QWidget* owner) {
+        EXPECT_EQ(dialog->parentWidget(), owner);
+        EXPECT_TRUE(dialog->isWindow());
+        EXPECT_EQ(dialog->windowType(), Qt::Dialog);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint);
+        EXPECT_LE((dialog->frameGeometry().center() - owner->frameGeometry().center())
+                      .manhattanLength(),
+                  4);
     }
 
     tk::RecordingMessageBox messages;
@@ -93,15 +111,18 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     // modally from inside the first. The dialogs are operated while their
     // event loops run.
     bool secondSeen = false;
+    QWidget* mainWindow = program.window("frmHaupt");
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(program.window("frmArmaturen")->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), program.window("frmArmaturen"));
+        expectDialogOf(program.window("frmArmaturen"), mainWindow);
         EXPECT_FALSE(program.frmHaupt().acceptsInput());
         chooseWithKeys("frmArmaturen", "cboHersteller", 2);
         QTimer::singleShot(0, [&] {
             secondSeen = program.window("frmArmaturen2")->isVisible();
             EXPECT_FALSE(program.window("frmArmaturen")->isVisible());
             EXPECT_EQ(QApplication::activeModalWidget(), program.window("frmArmaturen2"));
+            expectDialogOf(program.window("frmArmaturen2"), mainWindow);
             chooseWithKeys("frmArmaturen2", "cboHersteller", 1);
             chooseWithKeys("frmArmaturen2", "cboArmaturart3", 2);
             chooseWithKeys("frmArmaturen2", "cboZentraRegVentile", 22);  // Nebenr DN 20, kv 5
@@ -167,6 +188,96 @@ TEST_F(MainWindow, EscapeClosesTheCatalogueLikeItsReturnButton) {
     EXPECT_EQ(find<QLineEdit>("txtKVWert")->text(), "");
     EXPECT_TRUE(find<QPushButton>("cmdRechnen")->isVisible());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A menu shortcut pressed in a text field runs its entry when the entry is
+// enabled; the field's text and cursor stay as they were either way.
+TEST_F(MainWindow, MenuShortcutsInAFieldBelongToTheMenu) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
+    auto* field = find<QLineEdit>("txtStrNr");
+    type("txtStrNr", "12");
+    field->setFocus();
+    field->setCursorPosition(1);
+    struct Press {
+        Qt::Key key;
+        const char* message;  // the entry's answer; null when disabled
+    };
+    const Press presses[] = {
+        {Qt::Key_S, "Speichern unter ist noch nicht verfügbar."},
+        {Qt::Key_D, "Drucken ist noch nicht verfügbar."},
+        {Qt::Key_U, nullptr},  // "&Arbeitunterbrechen" is disabled at start
+    };
+    for (const Press& press : presses) {
+        SCOPED_TRACE(press.key);
+        messages.shown.clear();
+        QTest::keyClick(field, press.key, Qt::ControlModifier);
+        if (press.message) {
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_TRUE(messages.last().text.starts_with(press.message)) << messages.last().text;
+        } else {
+            EXPECT_TRUE(messages.shown.empty());
+        }
+        EXPECT_EQ(field->text(), "12");
+        EXPECT_EQ(field->cursorPosition(), 1);
+    }
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(program.windows().ended());
+    EXPECT_EQ(field->text(), "12");
+    EXPECT_EQ(field->cursorPosition(), 1);
+}
+
+// Shortcuts belong to their own window: once the main form is hidden, its
+// "Speichern unter" does not answer Ctrl+S pressed in the next window.
+TEST_F(MainWindow, AHiddenWindowsShortcutsNeverRun) {
+    program.frmHaupt().cmdRstTeilstr.setVisible(true);
+    click("cmdRstTeilstr");
+    QWidget* next = program.window("frmRohrDm");
+    ASSERT_TRUE(next->isVisible());
+    QTest::keyClick(find<QPlainTextEdit>("txtAusgabeDN", "frmRohrDm"), Qt::Key_S,
+                    Qt::ControlModifier);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// The whole window, frame and menu bar included, fits a 1366×768 screen
+// with a desktop panel; an enlarged window gives the room to the listing.
+TEST_F(MainWindow, TheWindowFitsTheScreenAndTheListingGrows) {
+    constexpr int kTitleBar = 40;
+    for (const char* form : {"frmHaupt", "frmArmaturen", "frmArmaturen2", "frmRohrDm"}) {
+        const QSize hint = program.window(form)->sizeHint();
+        EXPECT_LE(hint.width(), 1360) << form;
+        EXPECT_LE(hint.height() + kTitleBar, 700) << form;
+    }
+    QWidget* window = program.window("frmHaupt");
+    auto* listing = find<QPlainTextEdit>("txtAusgabeBerechn");
+    const QRect listingBefore = listing->geometry();
+    const QRect fieldBefore = find<QLineEdit>("txtRohrDN")->geometry();
+    window->resize(window->size() + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(listing->height(), listingBefore.height() + 100);
+    EXPECT_EQ(listing->width(), listingBefore.width() + 200);
+    EXPECT_EQ(find<QLineEdit>("txtRohrDN")->geometry(), fieldBefore);
+}
+
+// A message box with a short text still shows its whole title.
+TEST_F(MainWindow, AMessageBoxIsAsWideAsItsTitle) {
+    shell::QtMessageBox box;
+    int width = 0;
+    int titleWidth = 0;
+    QTimer poll;  // the box is looked for until it is shown
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown || !shown->isVisible()) return;
+        poll.stop();
+        QFont bold = shown->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(shown->windowTitle());
+        width = shown->width();
+        shown->close();
+    });
+    poll.start(10);
+    box.show("Bitte nur 1 eingeben.", "Eingabeberichtigung:", tk::MessageStyle::Information);
+    EXPECT_GT(titleWidth, 0);
+    EXPECT_GE(width, titleWidth + 100);
 }
 
 // Every control of every window has a place of its own on the screen.

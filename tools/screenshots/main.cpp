@@ -1,5 +1,6 @@
-// Enters a small critical circuit into the real windows and saves pictures
-// of the main form and both catalogue dialogs. Run under a display (xvfb-run).
+// Saves pictures of the main form at start, then enters a small critical
+// circuit into the real windows and saves pictures of both catalogue dialogs
+// and of the finished circuit. Run under a display (xvfb-run).
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     shell::Program running(&messages);
     program = &running;
     running.start();
+    save("frmHaupt", "hauptformular-start.png");
 
     QTest::mouseClick(find<QRadioButton>("frmHaupt", "optStahlrohr"), Qt::LeftButton);
     type("txtStrNr", "3");
