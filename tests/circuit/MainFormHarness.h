@@ -1,6 +1,7 @@
 #pragma once
 // The main form with recording stand-ins for the display, the catalogue's
 // modal user and the services of later stages.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,20 +31,46 @@ public:
 struct MainFormHarness {
     MainFormHarness() { form.showModeless(); }
 
+    // Steel, riser 3, circuit consumer 12, 90/70 °C.
+    void enterCircuit() {
+        form.optStahlrohr.click();
+        form.txtStrNr.enter("3");
+        form.txtHFlNr.enter("12");
+        form.txtVorlauf.enter("90");
+        form.txtRuecklauf.enter("70");
+    }
+
+    void addConsumer(const char* load) {
+        form.txtHkLstgW.enter(load);
+        form.cmdNaechstVerbrauch.click();
+    }
+
+    // The section fields, typed after ">"; "Teilstrecke" is not yet pressed.
+    void enterSection(const char* number, const char* length, const char* velocity) {
+        form.txtTeilstr.enter(number);
+        form.txtTeilstrckmtr.enter(length);
+        form.txtGeschw.enter(velocity);
+    }
+
     // The user closes the catalogue without choosing.
     void returnWithoutChoice() {
         windows.whenModal("frmArmaturen", [this] { catalogue.frmArmaturen.cmdZethawert2.click(); });
     }
 
-    // The user picks a model of the first dialog: maker, kind and model
-    // positions as shown.
+    // A catalogue pick: maker (or group), kind and model positions as shown.
+    struct Pick {
+        int maker, kind, model;
+    };
+    static void choose(catalogue::CatalogueForm& dialog, Pick pick) {
+        dialog.cboHersteller.choose(pick.maker);
+        kindBox(dialog, pick.maker).choose(pick.kind);
+        modelBox(dialog, pick.maker, pick.kind).choose(pick.model);
+    }
+
     void pickInFirstDialog(int maker, int kind, int model) {
         windows.whenModal("frmArmaturen", [this, maker, kind, model] {
-            auto& dialog = catalogue.frmArmaturen;
-            dialog.cboHersteller.choose(maker);
-            kindBox(dialog, maker).choose(kind);
-            modelBox(dialog, maker, kind).choose(model);
-            dialog.cmdZethawert2.click();
+            choose(catalogue.frmArmaturen, {maker, kind, model});
+            catalogue.frmArmaturen.cmdZethawert2.click();
         });
     }
 
@@ -51,35 +78,24 @@ struct MainFormHarness {
     void pickInSecondDialog(int group, int kind, int model) {
         windows.whenModal("frmArmaturen",
                           [this] { catalogue.frmArmaturen.cboHersteller.choose(3); });
-        windows.whenModal("frmArmaturen2", [this, group, kind, model] {
-            auto& dialog = catalogue.frmArmaturen2;
-            dialog.cboHersteller.choose(group);
-            kindBox(dialog, group).choose(kind);
-            modelBox(dialog, group, kind).choose(model);
-            dialog.cmdZethawert3.click();
-        });
+        returnFromSecondDialog(Pick{group, kind, model});
     }
 
     // The user picks a model of the first dialog, changes their mind and
-    // opens the second dialog; there they pick a model, or with a group of 0
-    // return without a choice.
-    void pickInFirstThenSecond(int maker, int kind, int model, int group, int groupKind,
-                               int groupModel) {
-        windows.whenModal("frmArmaturen", [this, maker, kind, model] {
-            auto& dialog = catalogue.frmArmaturen;
-            dialog.cboHersteller.choose(maker);
-            kindBox(dialog, maker).choose(kind);
-            modelBox(dialog, maker, kind).choose(model);
-            dialog.cboHersteller.choose(3);
+    // opens the second dialog; there they pick a model, or return without a
+    // choice.
+    void pickInFirstThenSecond(Pick first, std::optional<Pick> second) {
+        windows.whenModal("frmArmaturen", [this, first] {
+            choose(catalogue.frmArmaturen, first);
+            catalogue.frmArmaturen.cboHersteller.choose(3);
         });
-        windows.whenModal("frmArmaturen2", [this, group, groupKind, groupModel] {
-            auto& dialog = catalogue.frmArmaturen2;
-            if (group > 0) {
-                dialog.cboHersteller.choose(group);
-                kindBox(dialog, group).choose(groupKind);
-                modelBox(dialog, group, groupKind).choose(groupModel);
-            }
-            dialog.cmdZethawert3.click();
+        returnFromSecondDialog(second);
+    }
+
+    void returnFromSecondDialog(std::optional<Pick> pick) {
+        windows.whenModal("frmArmaturen2", [this, pick] {
+            if (pick) choose(catalogue.frmArmaturen2, *pick);
+            catalogue.frmArmaturen2.cmdZethawert3.click();
         });
     }
 

@@ -14,19 +14,6 @@ protected:
         EXPECT_TRUE(focus.hasFocus()) << "focus should be in " << focus.name();
         messages.shown.clear();
     }
-
-    void addConsumer(const char* load) {
-        form.txtHkLstgW.enter(load);
-        form.cmdNaechstVerbrauch.click();
-    }
-
-    void enterCircuit() {
-        form.optStahlrohr.click();
-        form.txtStrNr.enter("3");
-        form.txtHFlNr.enter("12");
-        form.txtVorlauf.enter("90");
-        form.txtRuecklauf.enter("70");
-    }
 };
 
 TEST_F(MainForm, StartsWithTheCircuitAndConsumerFieldsOnly) {
@@ -156,9 +143,7 @@ TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
     enterCircuit();
     addConsumer("1000");
     form.cmdWeiter.click();
-    form.txtTeilstr.enter("1");
-    form.txtTeilstrckmtr.enter("1");
-    form.txtGeschw.enter("0,5");
+    enterSection("1", "1", "0,5");
     returnWithoutChoice();
     form.cmdTeilRohr.click();
     form.txtRohrDN.enter("15");
@@ -195,9 +180,7 @@ TEST_F(MainForm, SectionDataAreReadOnlyFromTeilstreckeToTheNextSection) {
     enterCircuit();
     addConsumer("1000");
     form.cmdWeiter.click();
-    form.txtTeilstr.enter("1");
-    form.txtTeilstrckmtr.enter("5");
-    form.txtGeschw.enter("4");
+    enterSection("1", "5", "4");
     form.cmdTeilRohr.click();
     expectCorrection("Bitte Zahlen zwischen 0,1 und 3 eingeben.", form.txtGeschw);
     for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw})
@@ -227,30 +210,25 @@ TEST_F(MainForm, SectionDataAreReadOnlyFromTeilstreckeToTheNextSection) {
 // The user's latest choice in the catalogue holds: a model taken in the
 // second dialog replaces one taken in the first before it was opened.
 TEST(MainFormCatalogue, TheLatestChoiceGivesKvAndValveText) {
+    using Pick = testing_support::MainFormHarness::Pick;
     struct Case {
-        int group, kind, model;
+        std::optional<Pick> second;
         const char* kvText;
         const char* valveText;
         double kv;
     };
     const Case cases[] = {
-        {1, 2, 22, "5", "  Zentra / Landis & Gyr", 5.0},      // Nebenr DN 20
-        {0, 0, 0, "0,66", "Ventile u. Regelarmaturen", 0.66},  // returned empty
+        {Pick{1, 2, 22}, "5", "  Zentra / Landis & Gyr", 5.0},        // Nebenr DN 20
+        {std::nullopt, "0,66", "Ventile u. Regelarmaturen", 0.66},  // returned empty
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kvText);
         testing_support::MainFormHarness h;
-        h.form.optStahlrohr.click();
-        for (auto [field, text] : {std::pair{&h.form.txtStrNr, "1"}, {&h.form.txtHFlNr, "1"},
-                                   {&h.form.txtVorlauf, "90"}, {&h.form.txtRuecklauf, "70"},
-                                   {&h.form.txtHkLstgW, "2326"}})
-            field->enter(text);
-        h.form.cmdNaechstVerbrauch.click();
+        h.enterCircuit();
+        h.addConsumer("2326");
         h.form.cmdWeiter.click();
-        h.form.txtTeilstr.enter("1");
-        h.form.txtTeilstrckmtr.enter("10");
-        h.form.txtGeschw.enter("0,5");
-        h.pickInFirstThenSecond(1, 1, 2, c.group, c.kind, c.model);  // first: kv 0,66
+        h.enterSection("1", "10", "0,5");
+        h.pickInFirstThenSecond({1, 1, 2}, c.second);  // first: kv 0,66
         ASSERT_TRUE(h.form.cmdTeilRohr.click());
         EXPECT_EQ(h.form.txtKVWert.text(), c.kvText);
         EXPECT_EQ(h.form.txtVentDN.text(), c.valveText);
