@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalogue/CatalogueData.h"
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 

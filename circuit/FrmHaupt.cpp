@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "circuit/Listing.h"
+#include "listing/Listing.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "toolkit/NumberText.h"
@@ -427,7 +427,7 @@ void FrmHaupt::cmdRstTeilstr_Click() {
     state_.branchLossTotal = 0;
     cmdRstTeilstr.setVisible(false);
     hide();
-    services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(crlf));
+    services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(listing::crlf));
     catalogue_.unloadBoth();
     txtKVWert.setText("");
     state_.loadSum = 0;
@@ -458,23 +458,23 @@ void FrmHaupt::appendListing(const std::string& piece) {
 }
 
 void FrmHaupt::Ausgabe() {
-    state_.listingHeader = listingHeaderBlock(state_, txtVorlauf.text(), txtRuecklauf.text());
+    state_.listingHeader = listing::headerBlock(state_, txtVorlauf.text(), txtRuecklauf.text());
     appendListing(state_.listingHeader);
 }
 
 void FrmHaupt::Ergebnisausgab() {
-    state_.listingLinePart1 = listingLineFirstHalf(state_);
+    state_.listingLinePart1 = listing::lineFirstHalf(state_);
     appendListing(state_.listingLinePart1);
     txtRohrDN.setFocus();
 }
 
 void FrmHaupt::Berechgausgab() {
-    state_.listingLinePart2 = listingLineSecondHalf(state_);
+    state_.listingLinePart2 = listing::lineSecondHalf(state_);
     appendListing(state_.listingLinePart2);
 }
 
 void FrmHaupt::Umtrieb() {
-    state_.listingFooter = listingFooter(state_);
+    state_.listingFooter = listing::footer(state_);
     appendListing(state_.listingFooter);
     state_.reportText += txtAusgabeBerechn.text();
 }

@@ -6,7 +6,7 @@
 #include "catalogue/CatalogueForms.h"
 #include "circuit/InputRules.h"
 #include "circuit/MainFormServices.h"
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"

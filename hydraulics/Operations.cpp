@@ -26,7 +26,7 @@ bool SelectDnByDiameter(calc::CalcState& state) {
     int r = state.riserIndex;
     int s = state.sectionIndex;
     state.section.sectionDn.at(r, s) = 0;
-    state.section.sectionInnerDiameter.at(r, s) = 0.0;
+    state.sectionWork.sectionInnerDiameter.at(r, s) = 0.0;
     state.innerDiameter = 0.0;
     auto law = frictionLaw(state.pipeMaterial);
     if (!law) return false;
@@ -35,7 +35,7 @@ bool SelectDnByDiameter(calc::CalcState& state) {
     if (!size) return false;
     state.innerDiameter = size->innerDiameter;
     state.section.sectionDn.at(r, s) = size->selectionDn;
-    state.section.sectionInnerDiameter.at(r, s) = size->innerDiameter;
+    state.sectionWork.sectionInnerDiameter.at(r, s) = size->innerDiameter;
     return true;
 }
 

@@ -3,7 +3,7 @@
 // its inputs from the state and writes its results back. Callers check the
 // input first; an operation whose preconditions do not hold changes nothing
 // and says so.
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 
 namespace hyd {
 

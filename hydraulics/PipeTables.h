@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 
 namespace hyd {
 

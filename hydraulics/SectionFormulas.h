@@ -3,7 +3,7 @@
 // Pure functions of numbers; units: W, °C, kg/h, m/s, mm, m, Pa.
 #include <cstdint>
 
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 
 namespace hyd {
 

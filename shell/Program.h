@@ -6,7 +6,7 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 #include "shell/FormWindow.h"
 #include "shell/PendingFeatures.h"
 #include "shell/QtDialogs.h"

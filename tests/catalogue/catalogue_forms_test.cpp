@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/CatalogueForms.h"
-#include "toolkit/TestDoubles.h"
+#include "tests/support/TestDoubles.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
-#include "toolkit/TestDoubles.h"
+#include "tests/support/TestDoubles.h"
 
 namespace testing_support {
 

@@ -37,7 +37,7 @@ TEST(PipeTables, SelectionPicksTheSmallestSizeNotBelowTheRequiredDiameter) {
         state.section.sectionDn.at(2, 3) = 77;
         EXPECT_EQ(hyd::SelectDnByDiameter(state), c.dn != 0);
         EXPECT_EQ(state.section.sectionDn.at(2, 3), c.dn);
-        EXPECT_DOUBLE_EQ(state.section.sectionInnerDiameter.at(2, 3), c.diameter);
+        EXPECT_DOUBLE_EQ(state.sectionWork.sectionInnerDiameter.at(2, 3), c.diameter);
         EXPECT_DOUBLE_EQ(state.innerDiameter, c.diameter);
         EXPECT_NE(state.friction.coefficient, 0.0);
     }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/Form.h"
-#include "toolkit/TestDoubles.h"
+#include "tests/support/TestDoubles.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "shell/Program.h"
-#include "toolkit/TestDoubles.h"
+#include "tests/support/TestDoubles.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 
 namespace calc {
 

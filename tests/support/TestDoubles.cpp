@@ -1,4 +1,4 @@
-#include "toolkit/TestDoubles.h"
+#include "tests/support/TestDoubles.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "circuit/FormatMask.h"
+#include "listing/FormatMask.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(FormatMask, NumberMasks) {
         {2.5, "0.##", "2,5"},
     };
     for (const auto& [value, mask, text] : cases)
-        EXPECT_EQ(circuit::formatNumber(value, mask), text) << value << " with \"" << mask << '"';
+        EXPECT_EQ(listing::formatNumber(value, mask), text) << value << " with \"" << mask << '"';
 }
 
 TEST(FormatMask, CharacterMasks) {
@@ -45,10 +45,10 @@ TEST(FormatMask, CharacterMasks) {
         {123, "@@  ", "123  "},
     };
     for (const auto& [value, mask, text] : cases)
-        EXPECT_EQ(circuit::formatCharacters(value, mask), text)
+        EXPECT_EQ(listing::formatCharacters(value, mask), text)
             << value << " with \"" << mask << '"';
-    EXPECT_EQ(circuit::formatText("Rü", "@@@"), " Rü");
-    EXPECT_EQ(circuit::formatText("", "@@@"), "   ");
+    EXPECT_EQ(listing::formatText("Rü", "@@@"), " Rü");
+    EXPECT_EQ(listing::formatText("", "@@@"), "   ");
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
-#include "circuit/Listing.h"
+#include "listing/Listing.h"
 
-#include "circuit/FormatMask.h"
+#include "listing/FormatMask.h"
 
-namespace circuit {
+namespace listing {
 
-std::string listing::ruleLine() { return std::string(75, '_'); }
+std::string heading::ruleLine() { return std::string(75, '_'); }
 
-std::string listing::sumRule() { return std::string(66, ' ') + "-------"; }
+std::string heading::sumRule() { return std::string(66, ' ') + "-------"; }
 
-std::string listingHeaderBlock(const calc::CalcState& state, std::string_view supplyText,
+std::string headerBlock(const calc::CalcState& state, std::string_view supplyText,
                                std::string_view returnText) {
     const int r = state.riserIndex;
     std::string material;
@@ -16,7 +16,7 @@ std::string listingHeaderBlock(const calc::CalcState& state, std::string_view su
         material = state.materialName[static_cast<std::size_t>(state.materialCode - 1)];
     std::string block;
     auto line = [&block](std::string_view text) { (block += text) += crlf; };
-    line(listing::title);
+    line(heading::title);
     line(std::string(16, ' '));
     line("Umtriebsdruck: " + formatCharacters(state.circulationPressure, "@@@@@@@"));
     line("Rohrmaterial:" + material);
@@ -24,14 +24,14 @@ std::string listingHeaderBlock(const calc::CalcState& state, std::string_view su
          "Verbraucher-Nr:" + formatCharacters(state.riser.consumerNumber.at(r), "@@@"));
     line("Vorlauftemperatur:" + formatText(supplyText, "@@@") + "°C    " +
          "Rücklauftemperatur:" + formatText(returnText, "@@@") + "°C");
-    line(listing::ruleLine());
+    line(heading::ruleLine());
     for (std::string_view header :
-         {listing::headerLine1, listing::headerLine2, listing::headerLine3, listing::headerLine4})
+         {heading::headerLine1, heading::headerLine2, heading::headerLine3, heading::headerLine4})
         line(header);
     return block;
 }
 
-std::string listingLineFirstHalf(const calc::CalcState& state) {
+std::string lineFirstHalf(const calc::CalcState& state) {
     const int r = state.riserIndex;
     const int s = state.sectionIndex;
     const auto& table = state.section;
@@ -43,7 +43,7 @@ std::string listingLineFirstHalf(const calc::CalcState& state) {
            formatNumber(table.requiredDiameter.at(r, s), "#00.0 ");
 }
 
-std::string listingLineSecondHalf(const calc::CalcState& state) {
+std::string lineSecondHalf(const calc::CalcState& state) {
     const int r = state.riserIndex;
     const int s = state.sectionIndex;
     const auto& table = state.section;
@@ -53,9 +53,9 @@ std::string listingLineSecondHalf(const calc::CalcState& state) {
            formatNumber(table.pressureDrop.at(r, s), "  00.0") + std::string(crlf);
 }
 
-std::string listingFooter(const calc::CalcState& state) {
-    return listing::sumRule() + std::string(crlf) + std::string(listing::lossLabel) +
+std::string footer(const calc::CalcState& state) {
+    return heading::sumRule() + std::string(crlf) + std::string(heading::lossLabel) +
            formatNumber(state.riser.riserPressureDrop.at(state.riserIndex), "  ####0.00");
 }
 
-}  // namespace circuit
+}  // namespace listing

@@ -4,13 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/state/CalcState.h"
+#include "state/CalcState.h"
 
-namespace circuit {
+namespace listing {
 
 inline constexpr std::string_view crlf = "\r\n";
 
-namespace listing {
+// The fixed texts of the critical-circuit listing.
+namespace heading {
 inline constexpr std::string_view title = "            Berechnung der Rohrweiten im 2-Rohrsystem";
 inline constexpr std::string_view headerLine1 =
     "  Lf|TS | Leistg |Länge |Geschw|Wasser-|Rohr |Rohr |Geschw|Zetha |Druck |";
@@ -24,17 +25,17 @@ inline constexpr std::string_view lossLabel =
     "                                                   Druckverlust:  ";
 std::string ruleLine();  // 75 underscores
 std::string sumRule();   // 66 blanks and "-------"
-}  // namespace listing
+}  // namespace heading
 
 // The header block of the current riser; the temperatures as typed.
-std::string listingHeaderBlock(const calc::CalcState& state, std::string_view supplyText,
+std::string headerBlock(const calc::CalcState& state, std::string_view supplyText,
                                std::string_view returnText);
 // First half of the current section's line: number, load, length, velocity,
 // water quantity and required diameter.
-std::string listingLineFirstHalf(const calc::CalcState& state);
+std::string lineFirstHalf(const calc::CalcState& state);
 // Second half: DN, velocity, zeta sum and loss, ending the line.
-std::string listingLineSecondHalf(const calc::CalcState& state);
+std::string lineSecondHalf(const calc::CalcState& state);
 // The sum rule and the riser's loss; no line break follows.
-std::string listingFooter(const calc::CalcState& state);
+std::string footer(const calc::CalcState& state);
 
-}  // namespace circuit
+}  // namespace listing

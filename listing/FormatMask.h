@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-namespace circuit {
+namespace listing {
 
 std::string formatText(std::string_view text, std::string_view mask);
 std::string formatCharacters(double value, std::string_view mask);
 std::string formatNumber(double value, std::string_view mask);
 
-}  // namespace circuit
+}  // namespace listing

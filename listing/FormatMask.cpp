@@ -1,4 +1,4 @@
-#include "circuit/FormatMask.h"
+#include "listing/FormatMask.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "toolkit/NumberText.h"
 
-namespace circuit {
+namespace listing {
 namespace {
 
 bool isDigitPlaceholder(char c) { return c == '0' || c == '#'; }
@@ -152,4 +152,4 @@ std::string formatNumber(double value, std::string_view mask) {
     return result;
 }
 
-}  // namespace circuit
+}  // namespace listing

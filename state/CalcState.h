@@ -25,6 +25,7 @@ public:
     T& at(int riser) { return values_.at(slot(riser)); }
     const T& at(int riser) const { return values_.at(slot(riser)); }
     void fill(const T& value) { values_.fill(value); }
+    bool operator==(const RiserTable&) const = default;
 
 private:
     static std::size_t slot(int riser) {
@@ -42,6 +43,7 @@ public:
     T& at(int riser, int section) { return values_.at(slot(riser, section)); }
     const T& at(int riser, int section) const { return values_.at(slot(riser, section)); }
     void fill(const T& value) { values_.fill(value); }
+    bool operator==(const SectionTable&) const = default;
 
 private:
     static std::size_t slot(int riser, int section) {
@@ -52,18 +54,21 @@ private:
     std::array<T, static_cast<std::size_t>(kMaxRisers* Sections)> values_{};
 };
 
+// What a work file keeps of each riser.
 struct RiserTables {
     RiserTable<std::int16_t> riserNumber;
     RiserTable<std::int16_t> consumerNumber;
     RiserTable<double> riserPressureDrop;  // mbar, one decimal
     RiserTable<std::int16_t> sectionsPerRiser;
     // Remaining sections of the riser.
-    RiserTable<double> commonLength;
-    RiserTable<double> commonPressure;
     RiserTable<double> riserBranchLoss;
     RiserTable<double> riserCorrectedLoss;
+    // Line estimates of the printed report.
+    RiserTable<std::int16_t> blockLineEstimate;
+    bool operator==(const RiserTables&) const = default;
 };
 
+// What a work file keeps of each section.
 struct SectionTables {
     SectionTable<std::int16_t, kMaxSections + 1> sectionNumber;
     SectionTable<double> sectionLoad;       // W
@@ -80,15 +85,13 @@ struct SectionTables {
     SectionTable<double> pressureDrop;  // mbar, one decimal
     // Remaining sections.
     SectionTable<std::int16_t> sectionDn;
-    SectionTable<double> sectionInnerDiameter;
-    SectionTable<double> allottedDrop;
     SectionTable<float> branchRequiredDiameter;
     SectionTable<double> branchVelocity;
     SectionTable<double> branchPressureDrop;
     SectionTable<std::int16_t> fitFlag;
     SectionTable<std::int16_t> correctedDn;
-    SectionTable<double> correctedLoss;
     SectionTable<double> correctedLossTab;
+    bool operator==(const SectionTables&) const = default;
 };
 
 struct FrictionLaw {
@@ -97,16 +100,52 @@ struct FrictionLaw {
     double diameterExponent = 0;  // b
 };
 
-struct CalcState {
-    // Position and counters.
+// The project: everything a work file saves and reads back, so that a save
+// and a read can be compared as a whole.
+struct Project {
+    std::array<std::string, 11> projectHeader;
+
+    // Totals and position.
+    double circulationPressure = 0;  // mbar
+    double totalLength = 0;          // m
+    std::int16_t pipeMaterial = 0;   // as last set by SelectMaterial
     std::int16_t riserIndex = 0;
-    std::int16_t lastRiserIndex = 0;
-    std::int16_t sectionIndex = 1;
-    std::int16_t listingLineCount = 1;
     std::int16_t riserCount = 0;
-    std::int16_t materialCode = 0;            // 0 while none is chosen
+    std::int16_t materialCode = 0;  // 0 while none is chosen
+    double temperatureSpread = 0;
+    double supplyTemperature = 0;
+    double returnTemperature = 0;
+    std::int16_t sectionIndex = 1;
+    std::int16_t lastRiserIndex = 0;
+    std::int16_t spareValue = 0;  // never set but by reading it back
+
+    RiserTables riser;
+    SectionTables section;
+
+    // The accumulated listing of all risers.
+    std::string reportText;
+
+    bool operator==(const Project&) const = default;
+};
+
+// Per-riser working tables of the remaining sections.
+struct ScratchRiserTables {
+    RiserTable<double> commonLength;
+    RiserTable<double> commonPressure;
+};
+
+// Per-section working tables of the remaining sections.
+struct ScratchSectionTables {
+    SectionTable<double> sectionInnerDiameter;
+    SectionTable<double> allottedDrop;
+    SectionTable<double> correctedLoss;
+};
+
+// The values of the step in hand: what was typed, what was taken from the
+// catalogue, intermediate results and the pieces of the listing.
+struct Scratch {
+    std::int16_t listingLineCount = 1;
     std::array<std::string, 3> materialName;  // by material code 1..3
-    std::int16_t pipeMaterial = 0;            // as last set by SelectMaterial
 
     // Friction law C × L × m^a × d^b (Pa) of the material last installed.
     FrictionLaw friction;
@@ -115,9 +154,6 @@ struct CalcState {
     // Consumer and section being entered.
     double supplyTemperatureInput = 0;
     double returnTemperatureInput = 0;
-    double supplyTemperature = 0;
-    double returnTemperature = 0;
-    double temperatureSpread = 0;
     double consumerLoad = 0;
     double loadSum = 0;
     double sectionLoad = 0;
@@ -139,9 +175,7 @@ struct CalcState {
     double massFlow = 0;
     float requiredDiameter = 0;
     double velocity = 0;
-    double sectionLoss = 0;          // mbar
-    double totalLength = 0;          // m
-    double circulationPressure = 0;  // mbar
+    double sectionLoss = 0;  // mbar
 
     // Remaining sections.
     std::int16_t correctedDn = 0;
@@ -152,17 +186,24 @@ struct CalcState {
     double frictionLoss = 0;
     double zetaLoss = 0;
     double branchLossTotal = 0;
+    ScratchRiserTables riserWork;
+    ScratchSectionTables sectionWork;
 
-    RiserTables riser;
-    SectionTables section;
+    // The step each form is at; a resume puts the form back there.
+    std::int16_t mainPhase = 0;
+    std::int16_t remainingPhase = 0;
 
-    // Texts.
-    std::array<std::string, 11> projectHeader;
+    // Pieces of the listing built last.
     std::string listingHeader;
     std::string listingLinePart1;
     std::string listingLinePart2;
     std::string listingFooter;
-    std::string reportText;
+};
+
+// The one calculation state of a program run.
+struct CalcState : Project, Scratch {
+    Project& project() { return *this; }
+    const Project& project() const { return *this; }
 };
 
 // The report name of a material code ("Stahlrohr", "Kupferrohr",
