@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueForms.h"
 
 #include "toolkit/NumberText.h"
+#include "toolkit/WindowSystem.h"
 
 namespace catalogue {
 
@@ -94,12 +95,10 @@ FrmArmaturen2::FrmArmaturen2(tk::WindowSystem& windows, calc::CalcState& state)
 void FrmArmaturen2::cmdZethawert3_Click() {
     cmdZethawert3.setVisible(false);
     hide();
-    if (returnToMainForm) returnToMainForm();
 }
 
 void FrmArmaturen2::cmdZethawert4_Click() {
     hide();
-    if (returnToRemainingForm) returnToRemainingForm();
     cmdZethawert4.setVisible(false);
 }
 
@@ -118,6 +117,7 @@ void FrmArmaturen::cboHersteller_Click() {
     second_.load();
     hide();
     second_.showModal();
+    if (windows().ended()) return;
     // The user's latest choice holds: a kv value brought back from the
     // second dialog replaces one chosen here before.
     if (!tk::isBlank(second_.txtKVWerte.text())) txtKVWerte.setText("");
@@ -125,23 +125,38 @@ void FrmArmaturen::cboHersteller_Click() {
 
 void FrmArmaturen::cmdZethawert_Click() {
     hide();
-    if (returnToRemainingForm) returnToRemainingForm();
     cmdZethawert.setVisible(false);
 }
 
 void FrmArmaturen::cmdZethawert2_Click() {
     cmdZethawert2.setVisible(false);
     hide();
-    if (returnToMainForm) returnToMainForm();
 }
 
 Catalogue::Catalogue(tk::WindowSystem& windows, calc::CalcState& state)
     : frmArmaturen2(windows, state), frmArmaturen(windows, state, frmArmaturen2) {}
 
-void Catalogue::Arma() {
-    if (beforeOpening) beforeOpening();
-    frmArmaturen.load();
+std::optional<CatalogueChoice> Catalogue::Arma(Caller caller) {
+    const bool toRemaining = caller == Caller::RemainingSections;
+    for (CatalogueForm* dialog : {static_cast<CatalogueForm*>(&frmArmaturen),
+                                  static_cast<CatalogueForm*>(&frmArmaturen2)}) {
+        std::vector<tk::Button*> buttons = dialog->returnButtons();
+        buttons[0]->setVisible(toRemaining);
+        buttons[1]->setVisible(!toRemaining);
+    }
     frmArmaturen.showModal();
+    if (frmArmaturen.windows().ended()) return std::nullopt;
+
+    CatalogueChoice choice;
+    choice.firstMakerText = frmArmaturen.cboHersteller.text();
+    choice.kvText = frmArmaturen.txtKVWerte.text();
+    choice.makerText = choice.firstMakerText;
+    if (tk::isBlank(choice.kvText)) {
+        choice.kvText = frmArmaturen2.txtKVWerte.text();
+        choice.makerText = frmArmaturen2.cboHersteller.text();
+        choice.fromSecondDialog = true;
+    }
+    return choice;
 }
 
 void Catalogue::unloadBoth() {

@@ -1,8 +1,8 @@
 #pragma once
 // The two modal catalogue dialogs ("KV-werte"): maker, kind and model boxes,
 // the kv field and the return buttons, and the opening operation.
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,19 +27,18 @@ public:
     tk::ComboBox* box(const std::string& name) const;
     const CatalogueFormData& data() const { return data_; }
 
-    // What the caller does when the user returns to it.
-    std::function<void()> returnToMainForm;
-    std::function<void()> returnToRemainingForm;
-
     void Form_QueryUnload() override;
 
 protected:
     void Form_Load() override;
     virtual void cboHersteller_Click();
     void showKindBox(std::size_t maker);
+
+public:
     // The two return buttons, the one back to the remaining-sections form first.
     virtual std::vector<tk::Button*> returnButtons() = 0;
 
+protected:
 private:
     void kindChosen(std::size_t maker);
     void modelChosen(const tk::ComboBox& box, const ModelBox& model);
@@ -59,8 +58,6 @@ public:
 
     void cmdZethawert3_Click();
     void cmdZethawert4_Click();
-
-protected:
     std::vector<tk::Button*> returnButtons() override { return {&cmdZethawert4, &cmdZethawert3}; }
 };
 
@@ -74,13 +71,25 @@ public:
 
     void cmdZethawert_Click();
     void cmdZethawert2_Click();
+    std::vector<tk::Button*> returnButtons() override { return {&cmdZethawert, &cmdZethawert2}; }
 
 protected:
     void cboHersteller_Click() override;
-    std::vector<tk::Button*> returnButtons() override { return {&cmdZethawert, &cmdZethawert2}; }
 
 private:
     FrmArmaturen2& second_;
+};
+
+// Which workflow form opened the catalogue: its return buttons lead back
+// there.
+enum class Caller { CriticalCircuit, RemainingSections };
+
+// What the catalogue hands back when it is closed.
+struct CatalogueChoice {
+    std::string kvText;          // the kv text to take over; empty: no valve
+    std::string makerText;       // the maker text of the dialog it came from
+    std::string firstMakerText;  // the first dialog's maker text
+    bool fromSecondDialog = false;
 };
 
 // Both dialogs and the opening operation shared by both workflows.
@@ -91,12 +100,11 @@ public:
     FrmArmaturen2 frmArmaturen2;
     FrmArmaturen frmArmaturen;
 
-    // Runs before each opening; the remaining-sections form empties its kv
-    // field here.
-    std::function<void()> beforeOpening;
-
-    // Shows the first dialog modally; returns when the catalogue is closed.
-    void Arma();
+    // Shows the first dialog modally with the return buttons that lead back
+    // to `caller`, and returns the user's choice once the catalogue is
+    // closed: the first dialog's kv value, or when it has none the second
+    // dialog's. Empty when the program was ended meanwhile.
+    std::optional<CatalogueChoice> Arma(Caller caller);
     // Discards both dialogs: the next opening starts fresh.
     void unloadBoth();
 };

@@ -1,33 +1,86 @@
 #include "circuit/FrmHaupt.h"
 
 #include <initializer_list>
-#include <stdexcept>
+#include <optional>
 #include <string>
 
-#include "listing/Listing.h"
+#include "circuit/MainFormRules.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
+#include "listing/Listing.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/WindowSystem.h"
 
 namespace circuit {
-namespace {
 
-// A field whose text cannot be converted at all: the consumer step's fault
-// handler reports it.
-struct InputFault {};
+using forms::kNoMaterialMessage;
+using forms::kProjectFullMessage;
+using forms::kSupplyNotAboveReturnMessage;
 
-std::int16_t whole(double value) { return tk::toInt16(value).value_or(0); }
-
-}  // namespace
+const forms::PhaseTable& mainPhaseTable() {
+    using forms::Names;
+    static const Names sectionData{"txtTeilstr", "txtTeilstrckmtr", "txtGeschw"};
+    static const Names fittings{"txtRohrDN",    "txtVentDN",  "txtKVWert",    "txtVrbrchr",
+                                "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz"};
+    auto join = [](std::initializer_list<Names> parts) {
+        Names names;
+        for (const Names& part : parts) names.insert(names.end(), part.begin(), part.end());
+        return names;
+    };
+    static const Names sum{"lblSumLstg", "txtGesLstg"};
+    static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
+    static const forms::PhaseTable table{
+        .shown = join({sum,
+                       {"cmdNaechstVerbrauch", "cmdWeiter", "cmdTeilRohr"},
+                       sectionData,
+                       fittings,
+                       {"cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig", "cmdRstTeilstr"}}),
+        .enabled = join({{"txtVorlauf", "txtRuecklauf"}, consumers, {"mnuItemArbeitunterbrechen"}}),
+        .readOnly = sectionData,
+        .rows =
+            {
+                // Start
+                {{"cmdNaechstVerbrauch"},
+                 join({{"txtVorlauf", "txtRuecklauf"}, consumers}),
+                 {},
+                 "txtStrNr"},
+                // ConsumerAdded: the temperatures are disabled for good.
+                {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, {}, "txtHzKprNr"},
+                // SectionData
+                {join({sum, sectionData, {"cmdTeilRohr"}}), {}, {}, "txtTeilstr"},
+                // Fittings: the section data stay as the listing line shows them.
+                {join({sum, sectionData, fittings, {"cmdRechnen"}}), {}, sectionData, "txtRohrDN"},
+                // SectionComputed
+                {join({sum, sectionData, fittings, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
+                 {},
+                 sectionData,
+                 "cmdNaechsteTeilstrck"},
+                // NextSection
+                {join({sum, {"cmdNaechstVerbrauch"}}), consumers, {}, "txtHzKprNr"},
+                // CircuitFinished
+                {join({sum, sectionData, fittings, {"cmdRstTeilstr"}}),
+                 {"mnuItemArbeitunterbrechen"},
+                 sectionData,
+                 "cmdRstTeilstr"},
+                // HandedOver
+                {join({sum, sectionData, fittings}),
+                 {"mnuItemArbeitunterbrechen"},
+                 sectionData,
+                 ""},
+            },
+    };
+    return table;
+}
 
 FrmHaupt::FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
-                   catalogue::Catalogue& catalogue, MainFormServices& services)
+                   catalogue::Catalogue& catalogue, forms::WorkflowServices& services)
     : tk::Form(windows, "frmHaupt", "Kalvoranberechnung"),
       state_(state),
-      messages_(messages),
       catalogue_(catalogue),
-      services_(services) {
+      services_(services),
+      checker_(messages),
+      consumers_(state, checker_, {txtHzKprNr, txtHkLstgW, txtGesLstg},
+                 {rules::consumerNumber, rules::consumerLoad}) {
     defineDesign();
     wireHandlers();
 }
@@ -88,41 +141,23 @@ void FrmHaupt::wireHandlers() {
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
-    catalogue_.frmArmaturen.returnToMainForm = [this] {
-        showModeless();
-        txtRohrDN.setFocus();
-    };
-    catalogue_.frmArmaturen2.returnToMainForm = [this] { txtRohrDN.setFocus(); };
 }
 
-void FrmHaupt::Form_Load() {
+void FrmHaupt::startCircuit() {
     state_.sectionIndex = 1;
     state_.listingLineCount = 1;
     if (state_.riserIndex < 1) state_.riserIndex = 1;
     if (state_.riserCount < 1) state_.riserCount = 1;
     state_.lastRiserIndex = state_.riserIndex;
-    txtGesLstg.setText("");
     state_.loadSum = 0;
     if (calc::isSectionSlot(state_.riserIndex, 1))
         state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
+    txtGesLstg.setText("");
+    showPhase(MainPhase::Start);
 }
 
-void FrmHaupt::correction(std::string_view message, tk::Control& focus) {
-    messages_.show(std::string(message), std::string(kCorrectionTitle),
-                   tk::MessageStyle::Information);
-    focus.setFocus();
-}
-
-bool FrmHaupt::check(const FieldRule& rule, tk::TextField& field, double& value) {
-    CheckResult result = checkField(rule, field.text());
-    if (result.text != field.text()) field.setText(result.text);
-    if (result.status == CheckStatus::Fault) throw InputFault{};
-    if (result.status == CheckStatus::Failed) {
-        correction(rule.message, field);
-        return false;
-    }
-    value = result.value;
-    return true;
+void FrmHaupt::showPhase(MainPhase phase) {
+    forms::showPhase(*this, mainPhaseTable(), static_cast<int>(phase), state_.mainPhase);
 }
 
 bool FrmHaupt::materialChosen() {
@@ -156,86 +191,61 @@ void FrmHaupt::hideOtherMaterials() {
 
 void FrmHaupt::cmdNaechstVerbrauch_Click() {
     if (!materialChosen()) {
-        correction(kNoMaterialMessage, optStahlrohr);
+        checker_.correction(kNoMaterialMessage, optStahlrohr);
         return;
     }
     materialStep();
-    try {
-        addConsumer();
-    } catch (const InputFault&) {
-        inputFault();
-    } catch (const std::out_of_range&) {  // a riser or section outside the tables
-        inputFault();
-    }
+    if (!checkCircuit() || !consumers_.check([this] { consumerFault(); })) return;
+    hideOtherMaterials();
+    consumers_.add();
+    showPhase(MainPhase::ConsumerAdded);
 }
 
-// The click ends here; nothing has been added. After the first consumer the
-// temperatures are disabled, so the focus goes to the load instead.
-void FrmHaupt::inputFault() {
-    messages_.show(std::string(kFaultMessage), std::string(kFaultTitle),
-                   tk::MessageStyle::Information);
+// Riser and consumer number of the circuit and the temperatures.
+bool FrmHaupt::checkCircuit() {
+    const int r = state_.riserIndex;
+    if (!calc::isSectionSlot(r, state_.sectionIndex)) {
+        consumerFault();
+        return false;
+    }
+    auto riser = checker_.whole(rules::riserNumber, txtStrNr);
+    if (!riser) return false;
+    state_.riser.riserNumber.at(r) = *riser;
+    auto consumer = checker_.whole(rules::circuitConsumerNumber, txtHFlNr);
+    if (!consumer) return false;
+    state_.riser.consumerNumber.at(r) = *consumer;
+    auto fault = [this] { consumerFault(); };
+    auto supply = checker_.number(rules::supplyTemperature, txtVorlauf, fault);
+    if (!supply) return false;
+    state_.supplyTemperatureInput = *supply;
+    auto ret = checker_.number(rules::returnTemperature, txtRuecklauf, fault);
+    if (!ret) return false;
+    state_.returnTemperatureInput = *ret;
+    if (!(state_.supplyTemperatureInput > state_.returnTemperatureInput)) {
+        checker_.correction(kSupplyNotAboveReturnMessage, txtRuecklauf);
+        return false;
+    }
+    return true;
+}
+
+// The consumer step's fault handler: nothing is added. After the first
+// consumer the temperatures are disabled, so the focus goes to the load.
+void FrmHaupt::consumerFault() {
+    checker_.inputFault();
     (txtVorlauf.enabled() ? txtVorlauf : txtHkLstgW).setFocus();
 }
 
-void FrmHaupt::addConsumer() {
-    const int r = state_.riserIndex;
-    double value = 0;
-    if (!check(rules::riserNumber, txtStrNr, value)) return;
-    state_.riser.riserNumber.at(r) = whole(value);
-    if (!check(rules::circuitConsumerNumber, txtHFlNr, value)) return;
-    state_.riser.consumerNumber.at(r) = whole(value);
-    if (!check(rules::supplyTemperature, txtVorlauf, value)) return;
-    state_.supplyTemperatureInput = value;
-    if (!check(rules::returnTemperature, txtRuecklauf, value)) return;
-    state_.returnTemperatureInput = value;
-    if (!(state_.supplyTemperatureInput > state_.returnTemperatureInput)) {
-        correction(kSupplyNotAboveReturnMessage, txtRuecklauf);
-        return;
-    }
-    if (!check(rules::consumerNumber, txtHzKprNr, value)) return;
-    if (!check(rules::consumerLoad, txtHkLstgW, value)) return;
-    state_.consumerLoad = value;
-
-    txtVorlauf.setEnabled(false);
-    txtRuecklauf.setEnabled(false);
-    hideOtherMaterials();
-    hyd::AddConsumerLoad(state_);
-    readConsumerLoad();
-    lblSumLstg.setVisible(true);
-    txtGesLstg.setVisible(true);
-    cmdWeiter.setVisible(true);
-    cmdTeilRohr.setVisible(false);
-    txtGesLstg.setText(tk::standardText(state_.loadSum));
-    txtHzKprNr.setFocus();
-}
-
-void FrmHaupt::readConsumerLoad() {
-    state_.consumerLoad = tk::localeValue(txtHkLstgW.text()).value_or(0);
-    txtHzKprNr.setText("");
-    txtHkLstgW.setText("");
-}
-
-void FrmHaupt::cmdWeiter_Click() {
-    txtHzKprNr.setEnabled(false);
-    txtHkLstgW.setEnabled(false);
-    txtTeilstr.setVisible(true);
-    txtTeilstrckmtr.setVisible(true);
-    txtGeschw.setVisible(true);
-    cmdTeilRohr.setVisible(true);
-    txtTeilstr.setFocus();
-    cmdWeiter.setVisible(false);
-    cmdNaechstVerbrauch.setVisible(false);
-}
+void FrmHaupt::cmdWeiter_Click() { showPhase(MainPhase::SectionData); }
 
 // The flow divides by the temperature spread and needs the friction law of
 // a chosen material; work resumed from a file may lack either.
 bool FrmHaupt::flowCanBeComputed() {
     if (state_.materialCode < hyd::kSteel || state_.materialCode > hyd::kSoftSteel) {
-        correction(kNoMaterialMessage, txtTeilstr);
+        checker_.correction(kNoMaterialMessage, txtTeilstr);
         return false;
     }
     if (!(state_.supplyTemperature > state_.returnTemperature)) {
-        correction(kSupplyNotAboveReturnMessage, txtTeilstr);
+        checker_.correction(kSupplyNotAboveReturnMessage, txtTeilstr);
         return false;
     }
     return true;
@@ -245,15 +255,16 @@ void FrmHaupt::cmdTeilRohr_Click() {
     state_.supplyTemperature = state_.supplyTemperatureInput;
     state_.returnTemperature = state_.returnTemperatureInput;
     state_.kvValue = 0;
-    double value = 0;
-    if (!check(rules::sectionNumber, txtTeilstr, value)) return;
-    state_.sectionNo = whole(value);
-    if (!check(rules::sectionLength, txtTeilstrckmtr, value)) return;
-    state_.sectionLength = value;
-    if (!check(rules::designVelocity, txtGeschw, value)) return;
-    state_.designVelocity = value;
+    auto number = checker_.whole(rules::sectionNumber, txtTeilstr);
+    if (!number) return;
+    state_.sectionNo = *number;
+    auto length = checker_.number(rules::sectionLength, txtTeilstrckmtr);
+    if (!length) return;
+    state_.sectionLength = *length;
+    auto velocity = checker_.number(rules::designVelocity, txtGeschw);
+    if (!velocity) return;
+    state_.designVelocity = *velocity;
     if (!flowCanBeComputed()) return;
-    setSectionDataLocked(true);
 
     const int r = state_.riserIndex;
     const int s = state_.sectionIndex;
@@ -261,36 +272,33 @@ void FrmHaupt::cmdTeilRohr_Click() {
     state_.section.sectionLength.at(r, s) = state_.sectionLength;
     hyd::ComputeFlowAndDiameter(state_);
     hyd::SelectMaterial(state_);
-    cmdRechnen.setVisible(true);
-    showSectionFields();
+    showPhase(MainPhase::Fittings);
     if (state_.listingLineCount < 2) Ausgabe();
     Ergebnisausgab();
-    cmdTeilRohr.setVisible(false);
     openCatalogue();
-    cmdRechnen.setVisible(true);
 }
 
 void FrmHaupt::openCatalogue() {
-    catalogue_.frmArmaturen.load();
-    catalogue_.frmArmaturen2.load();
-    catalogue_.frmArmaturen.cmdZethawert2.setVisible(true);
-    catalogue_.frmArmaturen2.cmdZethawert3.setVisible(true);
-    catalogue_.Arma();
-    txtKVWert.setText(catalogue_.frmArmaturen.txtKVWerte.text());
-    txtVentDN.setText(catalogue_.frmArmaturen.cboHersteller.text());
-    state_.valveName = txtVentDN.text();
-    if (tk::isBlank(txtKVWert.text())) {
-        KV2();
+    std::optional<catalogue::CatalogueChoice> choice =
+        catalogue_.Arma(catalogue::Caller::CriticalCircuit);
+    if (!choice) return;  // the program was ended meanwhile
+    txtRohrDN.setFocus();
+    state_.valveName = choice->firstMakerText;
+    if (choice->fromSecondDialog) {
+        KV2(*choice);
         return;
     }
+    txtKVWert.setText(choice->kvText);
+    txtVentDN.setText(choice->makerText);
     takeOverKv();
 }
 
-// The valve text shown is the dialog's maker text; the name kept for the
-// section stays the one taken from the first dialog.
-void FrmHaupt::KV2() {
-    txtKVWert.setText(catalogue_.frmArmaturen2.txtKVWerte.text());
-    txtVentDN.setText(catalogue_.frmArmaturen2.cboHersteller.text());
+// The kv value came from the second dialog. The valve text shown is that
+// dialog's maker text; the name kept for the section stays the one taken
+// from the first dialog.
+void FrmHaupt::KV2(const catalogue::CatalogueChoice& choice) {
+    txtKVWert.setText(choice.kvText);
+    txtVentDN.setText(choice.makerText);
     takeOverKv();
 }
 
@@ -302,39 +310,34 @@ void FrmHaupt::takeOverKv() {
     state_.currentKv = state_.kvValue;
 }
 
-// Once taken, the section's number, length and velocity stay as the listing
-// line shows them until the next section empties them.
-void FrmHaupt::setSectionDataLocked(bool locked) {
-    for (tk::TextField* field : {&txtTeilstr, &txtTeilstrckmtr, &txtGeschw})
-        field->setReadOnly(locked);
-}
-
-void FrmHaupt::showSectionFields() {
-    for (tk::TextField* field : {&txtVrbrchr, &txtVentDN, &txtKVWert, &txtBoganzahl, &txtTAnzahl,
-                                 &txtAnbindAnz, &txtReduAnz, &txtRohrDN})
-        field->setVisible(true);
-}
-
 // A DN that the material's table does not list must not be computed with
 // the previous section's pipe.
 bool FrmHaupt::pipeDnListed(std::int16_t dn) {
     if (hyd::entryDiameter(state_.materialCode, dn)) return true;
-    correction("Diese Nennweite gibt es für " + calc::materialReportName(state_.materialCode) +
-                   " nicht. Mögliche Nennweiten: " + hyd::entryDnList(state_.materialCode) + ".",
-               txtRohrDN);
+    checker_.correction(
+        "Diese Nennweite gibt es für " + calc::materialReportName(state_.materialCode) +
+            " nicht. Mögliche Nennweiten: " + hyd::entryDnList(state_.materialCode) + ".",
+        txtRohrDN);
     return false;
 }
 
 void FrmHaupt::cmdRechnen_Click() {
-    double value = 0;
-    if (!check(rules::pipeDn, txtRohrDN, value) || !pipeDnListed(whole(value))) return;
-    state_.sectionDnInput = whole(value);
-    if (!check(rules::kv, txtKVWert, value)) return;
-    state_.kvValue = value;
-    if (!check(rules::consumerCount, txtVrbrchr, value)) return;
-    state_.consumerFlag = static_cast<float>(value);
+    if (checkFittings()) Steuerung2();
+}
+
+// DN, kv, consumer flag and the four fitting counts, in this order.
+bool FrmHaupt::checkFittings() {
+    auto dn = checker_.whole(rules::pipeDn, txtRohrDN);
+    if (!dn || !pipeDnListed(*dn)) return false;
+    state_.sectionDnInput = *dn;
+    auto kv = checker_.number(rules::kv, txtKVWert);
+    if (!kv) return false;
+    state_.kvValue = *kv;
+    auto consumer = checker_.whole(rules::consumerCount, txtVrbrchr);
+    if (!consumer) return false;
+    state_.consumerFlag = static_cast<float>(*consumer);
     struct Count {
-        const FieldRule& rule;
+        const forms::FieldRule& rule;
         tk::TextField& field;
         std::int16_t& stored;
     };
@@ -342,10 +345,11 @@ void FrmHaupt::cmdRechnen_Click() {
                         Count{rules::teeCount, txtTAnzahl, state_.teeCount},
                         Count{rules::connectionCount, txtAnbindAnz, state_.connectionCount},
                         Count{rules::reducerCount, txtReduAnz, state_.reducerCount}}) {
-        if (!check(count.rule, count.field, value)) return;
-        count.stored = whole(value);
+        auto value = checker_.whole(count.rule, count.field);
+        if (!value) return false;
+        count.stored = *value;
     }
-    Steuerung2();
+    return true;
 }
 
 void FrmHaupt::Steuerung2() {
@@ -363,55 +367,37 @@ void FrmHaupt::Steuerung2() {
     hyd::SumSectionZeta(state_);
     hyd::ComputeSectionLoss(state_);
     Berechgausgab();
-    cmdRechnen.setVisible(false);
-    cmdNaechsteTeilstrck.setVisible(true);
-    mnuItemArbeitunterbrechen.setEnabled(false);
-    cmdFertig.setVisible(true);
-    cmdNaechsteTeilstrck.setFocus();
+    showPhase(MainPhase::SectionComputed);
 }
 
 void FrmHaupt::clearSectionFields() {
     for (tk::TextField* field :
          {&txtTeilstr, &txtTeilstrckmtr, &txtGeschw, &txtRohrDN, &txtVentDN, &txtKVWert,
-          &txtVrbrchr, &txtBoganzahl, &txtTAnzahl, &txtAnbindAnz, &txtReduAnz}) {
-        field->setVisible(false);
+          &txtVrbrchr, &txtBoganzahl, &txtTAnzahl, &txtAnbindAnz, &txtReduAnz})
         field->setText("");
-    }
-    setSectionDataLocked(false);
 }
 
 void FrmHaupt::cmdNaechsteTeilstrck_Click() {
     if (state_.sectionIndex >= calc::kMaxSections) {
-        correction(kProjectFullMessage, cmdFertig);
+        checker_.correction(kProjectFullMessage, cmdFertig);
         return;
     }
     state_.sectionIndex += 1;
     state_.listingLineCount += 1;
     state_.riser.sectionsPerRiser.at(state_.riserIndex) = state_.sectionIndex;
-    txtHzKprNr.setEnabled(true);
-    txtHkLstgW.setEnabled(true);
     clearSectionFields();
-    cmdNaechstVerbrauch.setVisible(true);
-    for (tk::Button* button :
-         {&cmdWeiter, &cmdTeilRohr, &cmdRechnen, &cmdNaechsteTeilstrck, &cmdFertig})
-        button->setVisible(false);
     catalogue_.unloadBoth();
-    txtHzKprNr.setFocus();
+    showPhase(MainPhase::NextSection);
 }
 
 void FrmHaupt::cmdFertig_Click() {
-    cmdRstTeilstr.setVisible(true);
-    cmdNaechsteTeilstrck.setVisible(false);
-    cmdRechnen.setVisible(false);
-    cmdFertig.setVisible(false);
-    mnuItemArbeitunterbrechen.setEnabled(true);
     Umtrieb();
-    cmdRstTeilstr.setFocus();
+    showPhase(MainPhase::CircuitFinished);
 }
 
 bool FrmHaupt::roomForAnotherRiser() {
     if (state_.riserIndex < calc::kMaxRisers) return true;
-    correction(kProjectFullMessage, cmdRstTeilstr);
+    checker_.correction(kProjectFullMessage, cmdRstTeilstr);
     return false;
 }
 
@@ -425,7 +411,7 @@ void FrmHaupt::cmdRstTeilstr_Click() {
     state_.lastRiserIndex = state_.riserIndex;
     state_.riser.riserBranchLoss.at(state_.riserIndex) = 0;
     state_.branchLossTotal = 0;
-    cmdRstTeilstr.setVisible(false);
+    showPhase(MainPhase::HandedOver);
     hide();
     services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(listing::crlf));
     catalogue_.unloadBoth();

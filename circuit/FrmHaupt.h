@@ -4,8 +4,10 @@
 #include <string_view>
 
 #include "catalogue/CatalogueForms.h"
-#include "circuit/InputRules.h"
-#include "circuit/MainFormServices.h"
+#include "forms/ConsumerEntry.h"
+#include "forms/FieldChecker.h"
+#include "forms/Phases.h"
+#include "forms/WorkflowServices.h"
 #include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
@@ -13,16 +15,38 @@
 
 namespace circuit {
 
+// The steps of the main form, in the order a section runs through them.
+enum class MainPhase {
+    Start,            // circuit and first consumers
+    ConsumerAdded,    // "+" passed
+    SectionData,      // ">": number, length, velocity
+    Fittings,         // "Teilstrecke" passed: DN, valve, fittings
+    SectionComputed,  // "Rechnen" passed
+    NextSection,      // "Nächste Teilstrecke": consumers of a further section
+    CircuitFinished,  // "Fertig"
+    HandedOver,       // "Nächster   Strang": the remaining-sections form took over
+};
+
+// Which controls each step shows, enables and makes read-only.
+const forms::PhaseTable& mainPhaseTable();
+
 class FrmHaupt : public tk::Form {
 public:
     FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
-             catalogue::Catalogue& catalogue, MainFormServices& services);
+             catalogue::Catalogue& catalogue, forms::WorkflowServices& services);
+
+    // New work: the first riser's critical circuit starts with its first
+    // section and an empty load sum; the form shows its start.
+    void startCircuit();
+    // Puts a step on screen and records it in the state.
+    void showPhase(MainPhase phase);
+    MainPhase phase() const { return static_cast<MainPhase>(state_.mainPhase); }
 
     // Event handlers and form procedures.
     void cmdNaechstVerbrauch_Click();
     void cmdWeiter_Click();
     void cmdTeilRohr_Click();
-    void KV2();
+    void KV2(const catalogue::CatalogueChoice& choice);
     void cmdRechnen_Click();
     void Steuerung2();
     void cmdNaechsteTeilstrck_Click();
@@ -112,37 +136,28 @@ public:
     tk::MenuEntry mnuItemArbeitunterbrechen{*this, "mnuItemArbeitunterbrechen", "Bearbeiten",
                                             "&Arbeitunterbrechen", "Ctrl+U"};
 
-protected:
-    void Form_Load() override;
-
 private:
     void defineDesign();
     void wireHandlers();
     bool materialChosen();
     void materialStep();
     void hideOtherMaterials();
-    void addConsumer();
-    void inputFault();
-    void readConsumerLoad();
+    bool checkCircuit();
+    void consumerFault();
     bool flowCanBeComputed();
+    bool checkFittings();
     bool pipeDnListed(std::int16_t dn);
-    void showSectionFields();
-    void setSectionDataLocked(bool locked);
     void clearSectionFields();
     void openCatalogue();
     void takeOverKv();
     void appendListing(const std::string& piece);
     bool roomForAnotherRiser();
 
-    // Runs the field's check; on failure shows its message, puts the focus
-    // back and returns false. A conversion fault throws InputFault.
-    bool check(const FieldRule& rule, tk::TextField& field, double& value);
-    void correction(std::string_view message, tk::Control& focus);
-
     calc::CalcState& state_;
-    tk::MessageBox& messages_;
     catalogue::Catalogue& catalogue_;
-    MainFormServices& services_;
+    forms::WorkflowServices& services_;
+    forms::FieldChecker checker_;
+    forms::ConsumerEntry consumers_;
 };
 
 }  // namespace circuit

@@ -6,16 +6,17 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
 #include <QValidator>
+#include <stdexcept>
 
 #include "shell/QtWindowSystem.h"
 
@@ -173,14 +174,10 @@ void applyLook(QWidget* widget, Look look) {
 // window's size when the user enlarges it.
 class ClientArea : public QWidget {
 public:
-    explicit ClientArea(QSize designSize) : designSize_(designSize) {
-        setMinimumSize(designSize);
-    }
+    explicit ClientArea(QSize designSize) : designSize_(designSize) { setMinimumSize(designSize); }
     QSize sizeHint() const override { return designSize_; }
 
-    void addGrowing(QWidget* widget, QRect designRect) {
-        growing_.push_back({widget, designRect});
-    }
+    void addGrowing(QWidget* widget, QRect designRect) { growing_.push_back({widget, designRect}); }
     bool hasGrowing() const { return !growing_.empty(); }
 
 protected:
@@ -195,10 +192,30 @@ private:
     std::vector<std::pair<QWidget*, QRect>> growing_;
 };
 
+bool needsPlace(const tk::Control& control) {
+    return !dynamic_cast<const tk::MenuEntry*>(&control) &&
+           !dynamic_cast<const tk::Timer*>(&control);
+}
+
 }  // namespace
+
+std::vector<std::string> layoutProblems(const tk::Form& form, const FormLayout& layout) {
+    std::vector<std::string> problems;
+    for (const tk::Control* control : form.controls())
+        if (needsPlace(*control) && !layout.controls.contains(control->name()))
+            problems.push_back(form.name() + "." + control->name() + " has no place");
+    for (const auto& [name, placement] : layout.controls) {
+        const tk::Control* control = form.find(name);
+        if (!control || !needsPlace(*control))
+            problems.push_back(form.name() + " has a place for " + name + " but no such control");
+    }
+    return problems;
+}
 
 FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout& layout)
     : form_(form), windows_(windows) {
+    if (auto problems = layoutProblems(form, layout); !problems.empty())
+        throw std::logic_error(problems.front());
     setObjectName(qt(form.name()));
     setWindowTitle(qt(form.caption()));
     auto* client = new ClientArea(layout.clientSize);
@@ -228,6 +245,7 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
 
 FormWindow::~FormWindow() {
     form_.setListener(nullptr);
+    for (tk::Control* control : form_.controls()) control->setChangeListener(nullptr);
     windows_.removeWindow(form_);
     // A dialog shown over this window belongs to the program, not to it.
     for (auto* dialog : findChildren<FormWindow*>(Qt::FindDirectChildrenOnly))
@@ -363,7 +381,7 @@ void FormWindow::pointerChanged() {
 // Esc in a modal dialog closes it like its title bar.
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && form_.modal() && form_.acceptsInput()) {
-        form_.Form_QueryUnload();
+        form_.userClosed();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -375,7 +393,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    form_.Form_QueryUnload();
+    form_.userClosed();
 }
 
 }  // namespace shell

@@ -29,6 +29,11 @@ struct FormLayout {
     std::map<std::string, Placement> controls;
 };
 
+// What does not fit between a form and its layout: a control without a
+// place (menu entries and timers need none) or a place without a control.
+// Empty when every control has a place and every place a control.
+std::vector<std::string> layoutProblems(const tk::Form& form, const FormLayout& layout);
+
 class FormWindow : public QMainWindow, public tk::FormListener {
 public:
     FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout& layout);

@@ -4,7 +4,7 @@
 // printed anything. The remaining-sections form shows the listing so far.
 #include <string>
 
-#include "circuit/MainFormServices.h"
+#include "forms/WorkflowServices.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
@@ -26,7 +26,7 @@ public:
     void Form_QueryUnload() override { mnuExitItem_Click(); }
 };
 
-class PendingFeatures : public circuit::MainFormServices {
+class PendingFeatures : public forms::WorkflowServices {
 public:
     PendingFeatures(tk::MessageBox& messages, RemainingSectionsPreview& remaining)
         : messages_(messages), remaining_(remaining) {}

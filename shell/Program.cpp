@@ -7,6 +7,7 @@ namespace shell {
 Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     : messages_(messages ? *messages : qtMessages_),
       files_(files ? *files : qtFiles_),
+      guard_(state_, messages_),
       catalogue_(windows_, state_),
       frmRohrDm_(windows_),
       pending_(messages_, frmRohrDm_),
@@ -14,6 +15,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     auto add = [this](tk::Form& form, const FormLayout& layout) {
         formWindows_.push_back(std::make_unique<FormWindow>(form, windows_, layout));
     };
+    windows_.setEventGuard(&guard_);
     add(frmHaupt_, mainFormLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
@@ -22,7 +24,10 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
 
 Program::~Program() = default;
 
-void Program::start() { frmHaupt_.showModeless(); }
+void Program::start() {
+    frmHaupt_.startCircuit();
+    frmHaupt_.showModeless();
+}
 
 FormWindow* Program::window(const std::string& formName) const {
     for (const auto& window : formWindows_)

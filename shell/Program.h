@@ -6,11 +6,12 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
-#include "state/CalcState.h"
+#include "forms/FaultGuard.h"
 #include "shell/FormWindow.h"
 #include "shell/PendingFeatures.h"
 #include "shell/QtDialogs.h"
 #include "shell/QtWindowSystem.h"
+#include "state/CalcState.h"
 
 namespace shell {
 
@@ -36,6 +37,7 @@ private:
     QtFileDialog qtFiles_;
     tk::MessageBox& messages_;
     tk::FileDialog& files_;
+    forms::FaultGuard guard_;
     catalogue::Catalogue catalogue_;
     RemainingSectionsPreview frmRohrDm_;
     PendingFeatures pending_;

@@ -37,10 +37,16 @@ void Form::showModal() {
     visible_ = true;
     modal_ = true;
     if (listener_) listener_->formShown(true);
+    // The modal stack is restored however the display ends, a fault included.
+    struct LeaveModal {
+        Form& form;
+        ~LeaveModal() {
+            form.windows_.leaveModal(form);
+            form.modal_ = false;
+        }
+    } leave{*this};
     windows_.enterModal(*this);
     windows_.runModal(*this);
-    windows_.leaveModal(*this);
-    modal_ = false;
 }
 
 void Form::hide() {
@@ -55,6 +61,10 @@ void Form::unload() {
     loaded_ = false;
     focused_ = nullptr;
     if (listener_) listener_->formUnloaded();
+}
+
+void Form::userClosed() {
+    windows_.dispatch([this] { Form_QueryUnload(); });
 }
 
 bool Form::acceptsInput() const {
@@ -78,6 +88,14 @@ Control* Form::find(const std::string& name) const {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [&](const Control* c) { return c->name() == name; });
     return it == controls_.end() ? nullptr : *it;
+}
+
+void WindowSystem::dispatch(const std::function<void()>& handler) {
+    if (!handler) return;
+    if (guard_)
+        guard_->run(handler);
+    else
+        handler();
 }
 
 void WindowSystem::leaveModal(Form& form) {

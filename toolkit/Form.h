@@ -65,6 +65,8 @@ public:
     // The user closes the window through its title bar (or Esc in a
     // dialog). Unloads the form unless the form says otherwise.
     virtual void Form_QueryUnload() { unload(); }
+    // The same, as an event of the user: through the window system's guard.
+    void userClosed();
 
 protected:
     // Runs once per load, after the design values are back.

@@ -7,18 +7,13 @@ namespace {
 
 class CatalogueDialogs : public testing::Test {
 protected:
-    CatalogueDialogs() {
-        catalogue.frmArmaturen.returnToMainForm = [this] { returns.push_back("main"); };
-        catalogue.frmArmaturen2.returnToMainForm = [this] {
-            returns.push_back("main from second");
-        };
-    }
-    void open(std::function<void()> user) {
-        catalogue.frmArmaturen.load();
-        catalogue.frmArmaturen.cmdZethawert2.setVisible(true);
-        catalogue.frmArmaturen2.cmdZethawert3.setVisible(true);
+    // The main form opens the catalogue; the user acts in the first dialog.
+    catalogue::CatalogueChoice open(std::function<void()> user,
+                                    catalogue::Caller caller = catalogue::Caller::CriticalCircuit) {
         windows.whenModal("frmArmaturen", std::move(user));
-        catalogue.Arma();
+        std::optional<catalogue::CatalogueChoice> choice = catalogue.Arma(caller);
+        EXPECT_TRUE(choice.has_value());
+        return choice.value_or(catalogue::CatalogueChoice{});
     }
     void choose(catalogue::CatalogueForm& form, const char* box, int position) {
         ASSERT_TRUE(form.box(box)->choose(position)) << box << " " << position;
@@ -29,7 +24,6 @@ protected:
     catalogue::Catalogue catalogue{windows, state};
     catalogue::FrmArmaturen& first = catalogue.frmArmaturen;
     catalogue::FrmArmaturen2& second = catalogue.frmArmaturen2;
-    std::vector<std::string> returns;
 };
 
 TEST_F(CatalogueDialogs, AModelChoiceWritesItsKvWithTheDecimalComma) {
@@ -48,7 +42,7 @@ TEST_F(CatalogueDialogs, AModelChoiceWritesItsKvWithTheDecimalComma) {
     };
     for (const Pick& pick : picks) {
         SCOPED_TRACE(pick.box);
-        open([&] {
+        catalogue::CatalogueChoice choice = open([&] {
             first.cboHersteller.choose(pick.maker);
             first.box(first.data().kindBoxes[pick.maker - 1].name)->choose(pick.kind);
             EXPECT_TRUE(first.box(pick.box)->visible());
@@ -56,10 +50,11 @@ TEST_F(CatalogueDialogs, AModelChoiceWritesItsKvWithTheDecimalComma) {
             first.cmdZethawert2.click();
         });
         EXPECT_EQ(first.txtKVWerte.text(), pick.kvText);
+        EXPECT_EQ(choice.kvText, pick.kvText);
+        EXPECT_FALSE(choice.fromSecondDialog);
         EXPECT_DOUBLE_EQ(state.currentKv, pick.kv);
         catalogue.unloadBoth();
     }
-    EXPECT_EQ(returns.size(), 4u);
 }
 
 TEST_F(CatalogueDialogs, TheLastModelChosenWinsAndAReopenedDialogKeepsIt) {
@@ -90,9 +85,10 @@ TEST_F(CatalogueDialogs, NestedChoiceReachesTheSecondDialogsKvField) {
         second.cboHersteller.choose(1);
         second.box("cboArmaturart3")->choose(2);
         choose(second, "cboZentraRegVentile", 14);
+        EXPECT_TRUE(second.cmdZethawert3.visible());
         second.cmdZethawert3.click();
     });
-    open([&] {
+    catalogue::CatalogueChoice choice = open([&] {
         first.cboHersteller.choose(3);
         EXPECT_FALSE(first.visible());
     });
@@ -100,16 +96,57 @@ TEST_F(CatalogueDialogs, NestedChoiceReachesTheSecondDialogsKvField) {
     EXPECT_EQ(first.txtKVWerte.text(), "");
     EXPECT_EQ(second.txtKVWerte.text(), "0,315");
     EXPECT_DOUBLE_EQ(state.currentKv, 0.315);
-    EXPECT_EQ(returns, (std::vector<std::string>{"main from second"}));
+    EXPECT_TRUE(choice.fromSecondDialog);
+    EXPECT_EQ(choice.kvText, "0,315");
+    EXPECT_EQ(choice.makerText, "  Zentra / Landis & Gyr");
+    EXPECT_EQ(choice.firstMakerText, "Ventile u. Regelarmaturen");
     EXPECT_FALSE(second.cmdZethawert3.visible());
 }
 
+// The same dialogs answer the main form and then the remaining-sections
+// form, each through its own return buttons.
+TEST_F(CatalogueDialogs, BothDialogsAnswerTwoCallersOneAfterTheOther) {
+    struct Opening {
+        catalogue::Caller caller;
+        const char* firstReturn;
+        const char* secondReturn;
+        int model;
+        const char* kvText;
+    };
+    const Opening openings[] = {
+        {catalogue::Caller::CriticalCircuit, "cmdZethawert2", "cmdZethawert3", 14, "0,315"},
+        {catalogue::Caller::RemainingSections, "cmdZethawert", "cmdZethawert4", 22, "5"},
+    };
+    for (const Opening& o : openings) {
+        SCOPED_TRACE(o.firstReturn);
+        windows.whenModal("frmArmaturen2", [&] {
+            for (tk::Button* button : second.returnButtons())
+                EXPECT_EQ(button->visible(), button->name() == o.secondReturn) << button->name();
+            second.cboHersteller.choose(1);
+            second.box("cboArmaturart3")->choose(2);
+            choose(second, "cboZentraRegVentile", o.model);
+            ASSERT_TRUE(dynamic_cast<tk::Button&>(*second.find(o.secondReturn)).click());
+        });
+        catalogue::CatalogueChoice choice = open(
+            [&] {
+                for (tk::Button* button : first.returnButtons())
+                    EXPECT_EQ(button->visible(), button->name() == o.firstReturn) << button->name();
+                first.cboHersteller.choose(3);
+            },
+            o.caller);
+        EXPECT_EQ(choice.kvText, o.kvText);
+        EXPECT_TRUE(choice.fromSecondDialog);
+        EXPECT_FALSE(second.visible());
+    }
+}
+
 TEST_F(CatalogueDialogs, ClosingTheWindowReturnsLikeTheButtonAndTypedKvIsNotConverted) {
-    open([&] {
+    catalogue::CatalogueChoice choice = open([&] {
         first.txtKVWerte.enter("1,7");
         first.Form_QueryUnload();
     });
-    EXPECT_EQ(returns, (std::vector<std::string>{"main"}));
+    EXPECT_FALSE(first.cmdZethawert2.visible());  // pressed by the close
+    EXPECT_EQ(choice.kvText, "1,7");
     EXPECT_EQ(first.txtKVWerte.text(), "1,7");
     EXPECT_EQ(state.currentKv, 0.0);
     EXPECT_FALSE(first.visible());

@@ -7,11 +7,12 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
+#include "forms/FaultGuard.h"
 #include "tests/support/TestDoubles.h"
 
 namespace testing_support {
 
-class RecordingServices : public circuit::MainFormServices {
+class RecordingServices : public forms::WorkflowServices {
 public:
     void saveWork() override { calls.push_back("save"); }
     void printReport() override { calls.push_back("print"); }
@@ -29,7 +30,11 @@ public:
 };
 
 struct MainFormHarness {
-    MainFormHarness() { form.showModeless(); }
+    MainFormHarness() {
+        windows.setEventGuard(&guard);
+        form.startCircuit();
+        form.showModeless();
+    }
 
     // Steel, riser 3, circuit consumer 12, 90/70 °C.
     void enterCircuit() {
@@ -110,6 +115,7 @@ struct MainFormHarness {
     tk::ScriptedWindowSystem windows;
     tk::RecordingMessageBox messages;
     calc::CalcState state;
+    forms::FaultGuard guard{state, messages};
     catalogue::Catalogue catalogue{windows, state};
     RecordingServices services;
     circuit::FrmHaupt form{windows, state, messages, catalogue, services};

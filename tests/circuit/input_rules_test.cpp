@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "circuit/InputRules.h"
+#include "circuit/MainFormRules.h"
 
 namespace {
 
-using circuit::CheckStatus;
+using forms::CheckStatus;
 namespace rules = circuit::rules;
 
 struct Case {
-    const circuit::FieldRule& rule;
+    const forms::FieldRule& rule;
     const char* text;
     CheckStatus status;
     double stored;
@@ -88,7 +88,7 @@ TEST(InputRules, EveryFieldAtItsBounds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rule.field << " \"" << c.text << "\"");
-        auto result = circuit::checkField(c.rule, c.text);
+        auto result = forms::checkField(c.rule, c.text);
         EXPECT_EQ(result.status, c.status);
         if (c.status == P) {
             EXPECT_DOUBLE_EQ(result.value, c.stored);

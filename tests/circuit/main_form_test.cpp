@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "MainFormHarness.h"
 
 namespace {
@@ -218,7 +221,7 @@ TEST(MainFormCatalogue, TheLatestChoiceGivesKvAndValveText) {
         double kv;
     };
     const Case cases[] = {
-        {Pick{1, 2, 22}, "5", "  Zentra / Landis & Gyr", 5.0},        // Nebenr DN 20
+        {Pick{1, 2, 22}, "5", "  Zentra / Landis & Gyr", 5.0},      // Nebenr DN 20
         {std::nullopt, "0,66", "Ventile u. Regelarmaturen", 0.66},  // returned empty
     };
     for (const Case& c : cases) {
@@ -242,6 +245,186 @@ TEST(MainFormCatalogue, TheLatestChoiceGivesKvAndValveText) {
     }
 }
 
+// Each step of a section leaves the controls as the form's phase table has
+// them, written out here control by control.
+TEST_F(MainForm, EveryStepShowsItsPhase) {
+    using circuit::MainPhase;
+    using Names = std::vector<const char*>;
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        MainPhase phase;
+        Names visible, hidden, enabled, disabled;
+        const char* focus;
+    };
+    const Names fittings{"txtVrbrchr", "txtVentDN",    "txtKVWert",  "txtBoganzahl",
+                         "txtTAnzahl", "txtAnbindAnz", "txtReduAnz", "txtRohrDN"};
+    const Step steps[] = {
+        {"start",
+         [] {},
+         MainPhase::Start,
+         {"txtStrNr", "txtHFlNr", "txtVorlauf", "txtRuecklauf", "optStahlrohr", "optCuRohr",
+          "optWeStahlrohr", "txtHzKprNr", "txtHkLstgW", "cmdNaechstVerbrauch"},
+         {"lblSumLstg", "txtGesLstg", "cmdWeiter", "txtTeilstr", "cmdTeilRohr", "txtRohrDN",
+          "cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig", "cmdRstTeilstr"},
+         {"txtVorlauf", "txtRuecklauf", "txtHzKprNr", "txtHkLstgW"},
+         {"mnuItemArbeitunterbrechen"},
+         "txtStrNr"},
+        {"+",
+         [this] {
+             enterCircuit();
+             addConsumer("1000");
+         },
+         MainPhase::ConsumerAdded,
+         {"lblSumLstg", "txtGesLstg", "cmdWeiter", "cmdNaechstVerbrauch"},
+         {"cmdTeilRohr"},
+         {"txtHzKprNr"},
+         {"txtVorlauf", "txtRuecklauf"},
+         "txtHzKprNr"},
+        {">",
+         [this] { form.cmdWeiter.click(); },
+         MainPhase::SectionData,
+         {"txtTeilstr", "txtTeilstrckmtr", "txtGeschw", "cmdTeilRohr"},
+         {"cmdWeiter", "cmdNaechstVerbrauch"},
+         {},
+         {"txtHzKprNr", "txtHkLstgW"},
+         "txtTeilstr"},
+        {"Teilstrecke",
+         [this] {
+             enterSection("1", "10", "0,5");
+             returnWithoutChoice();
+             form.cmdTeilRohr.click();
+         },
+         MainPhase::Fittings,
+         fittings,
+         {"cmdTeilRohr"},
+         {},
+         {},
+         "txtRohrDN"},
+        {"Rechnen",
+         [this] {
+             form.txtRohrDN.enter("15");
+             form.cmdRechnen.click();
+         },
+         MainPhase::SectionComputed,
+         {"cmdNaechsteTeilstrck", "cmdFertig"},
+         {"cmdRechnen"},
+         {},
+         {"mnuItemArbeitunterbrechen"},
+         "cmdNaechsteTeilstrck"},
+        {"Nächste Teilstrecke",
+         [this] { form.cmdNaechsteTeilstrck.click(); },
+         MainPhase::NextSection,
+         {"cmdNaechstVerbrauch"},
+         {"txtTeilstr", "txtTeilstrckmtr", "txtGeschw", "txtRohrDN", "txtVentDN", "txtKVWert",
+          "txtVrbrchr", "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz", "cmdWeiter",
+          "cmdTeilRohr", "cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig"},
+         {"txtHzKprNr", "txtHkLstgW"},
+         {},
+         "txtHzKprNr"},
+        {"Fertig",
+         [this] {
+             addConsumer("500");
+             form.cmdWeiter.click();
+             enterSection("2", "5", "0,5");
+             returnWithoutChoice();
+             form.cmdTeilRohr.click();
+             form.txtRohrDN.enter("15");
+             form.cmdRechnen.click();
+             form.cmdFertig.click();
+         },
+         MainPhase::CircuitFinished,
+         {"cmdRstTeilstr"},
+         {"cmdNaechsteTeilstrck", "cmdRechnen", "cmdFertig"},
+         {"mnuItemArbeitunterbrechen"},
+         {},
+         "cmdRstTeilstr"},
+        {"Nächster   Strang",
+         [this] { form.cmdRstTeilstr.click(); },
+         MainPhase::HandedOver,
+         {},
+         {"cmdRstTeilstr"},
+         {},
+         {},
+         nullptr},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.action();
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(form.phase(), step.phase);
+        EXPECT_EQ(state.mainPhase, static_cast<int>(step.phase));
+        for (const char* name : step.visible) EXPECT_TRUE(form.find(name)->visible()) << name;
+        for (const char* name : step.hidden) EXPECT_FALSE(form.find(name)->visible()) << name;
+        for (const char* name : step.enabled) EXPECT_TRUE(form.find(name)->enabled()) << name;
+        for (const char* name : step.disabled) EXPECT_FALSE(form.find(name)->enabled()) << name;
+        if (step.focus) {
+            EXPECT_TRUE(form.find(step.focus)->hasFocus()) << step.focus;
+        }
+    }
+    EXPECT_FALSE(form.visible());
+}
+
+// Loading the form sets up its controls only; the state is set up by the
+// explicit start of new work.
+TEST(MainFormState, LoadingTheFormLeavesTheStateAlone) {
+    tk::ScriptedWindowSystem windows;
+    tk::RecordingMessageBox messages;
+    calc::CalcState state;
+    state.sectionIndex = 7;
+    state.listingLineCount = 3;
+    state.loadSum = 1234;
+    state.riser.riserNumber.at(1) = 9;
+    const calc::CalcState before = state;
+    catalogue::Catalogue catalogue{windows, state};
+    testing_support::RecordingServices services;
+    circuit::FrmHaupt form{windows, state, messages, catalogue, services};
+    form.load();
+    form.showModeless();
+    EXPECT_TRUE(state.project() == before.project());
+    EXPECT_EQ(state.listingLineCount, 3);
+    EXPECT_EQ(state.loadSum, 1234.0);
+}
+
+// A fault that escapes a click (a riser slot beyond the tables, as a
+// damaged file could bring) is reported; the state stays as before the click.
+TEST_F(MainForm, AFaultInAClickIsReportedAndUndone) {
+    enterCircuit();
+    addConsumer("1000");
+    form.cmdWeiter.click();
+    enterSection("4", "10", "0,5");
+    state.riserIndex = 21;
+    const calc::CalcState before = state;
+    ASSERT_TRUE(form.cmdTeilRohr.click());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().title, "Eingabefehler:");
+    EXPECT_EQ(messages.last().text,
+              " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. "
+              "Umschaltung aktiv ? Nur ganze Zahlen.");
+    EXPECT_TRUE(state.project() == before.project());
+    EXPECT_EQ(state.sectionNo, before.sectionNo);  // stored by the check, then undone
+    EXPECT_EQ(state.sectionLength, before.sectionLength);
+    EXPECT_TRUE(form.acceptsInput());
+}
+
+// A program ended while the catalogue is open ends the click there: nothing
+// of the catalogue is taken over.
+TEST_F(MainForm, AProgramEndedInTheCatalogueGoesNoFurther) {
+    enterCircuit();
+    addConsumer("1000");
+    form.cmdWeiter.click();
+    enterSection("4", "10", "0,5");
+    windows.whenModal("frmArmaturen", [this] {
+        catalogue.frmArmaturen.txtKVWerte.enter("2,5");
+        windows.endProgram();
+        catalogue.frmArmaturen.hide();
+    });
+    form.cmdTeilRohr.click();
+    EXPECT_EQ(form.txtKVWert.text(), "");
+    EXPECT_EQ(form.txtVentDN.text(), "");
+    EXPECT_EQ(state.kvValue, 0.0);
+}
+
 enum class Phase { Consumers, Section, Fittings };
 
 struct FieldFailure {
@@ -257,6 +440,8 @@ TEST(MainFormFields, EachFieldFailsWithItsMessage) {
     const FieldFailure cases[] = {
         {Phase::Consumers, "txtStrNr", "0", "Bitte Zahlen zwischen 1 und 20 eingeben."},
         {Phase::Consumers, "txtHFlNr", "", "Bitte Zahlen zwischen 1 und 9999 eingeben."},
+        // reads 1 on its leading number, but its whole number does not fit 16 bits
+        {Phase::Consumers, "txtHFlNr", "1.000.000", "Bitte Zahlen zwischen 1 und 9999 eingeben."},
         {Phase::Consumers, "txtVorlauf", "121", "Bitte Zahlen zwischen 40 und 120 eingeben."},
         {Phase::Consumers, "txtRuecklauf", "40", "Bitte Zahlen zwischen 40 und 120 eingeben."},
         {Phase::Consumers, "txtHzKprNr", "9999", "Bitte Zahlen zwischen 1 und 9999 eingeben."},

@@ -14,15 +14,17 @@
 
 namespace {
 
+void ensureApplication() {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "shell_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
 class MainWindow : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "shell_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureApplication(); }
 
     MainWindow() { program.start(); }
     // A program ended by a test asked the application to quit; the request
@@ -68,9 +70,9 @@ protected:
         EXPECT_TRUE(dialog->isWindow());
         EXPECT_EQ(dialog->windowType(), Qt::Dialog);
         EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint);
-        EXPECT_LE((dialog->frameGeometry().center() - owner->frameGeometry().center())
-                      .manhattanLength(),
-                  4);
+        EXPECT_LE(
+            (dialog->frameGeometry().center() - owner->frameGeometry().center()).manhattanLength(),
+            4);
     }
 
     tk::RecordingMessageBox messages;
@@ -294,6 +296,68 @@ TEST_F(MainWindow, EveryControlIsPlaced) {
             EXPECT_EQ(widget->objectName().toStdString(), control->name());
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+class TwoFields : public tk::Form {
+public:
+    explicit TwoFields(tk::WindowSystem& windows) : tk::Form(windows, "frmZwei", "Zwei") {}
+    tk::TextField txtEins{*this, "txtEins"};
+    tk::TextField txtZwei{*this, "txtZwei"};
+    tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
+};
+
+// A window is built only from a layout that places every control of its
+// form (menu entries excepted) and nothing else.
+TEST(Layouts, EveryControlHasAPlaceAndEveryPlaceAControl) {
+    ensureApplication();
+    shell::QtWindowSystem windows;
+    TwoFields form(windows);
+    const QRect place(0, 0, 10, 10);
+    struct Case {
+        std::map<std::string, shell::Placement> places;
+        std::vector<std::string> problems;
+    };
+    const Case cases[] = {
+        {{{"txtEins", {place}}, {"txtZwei", {place}}}, {}},
+        {{{"txtEins", {place}}}, {"frmZwei.txtZwei has no place"}},
+        {{{"txtEins", {place}}, {"txtZwei", {place}}, {"txtDrei", {place}}},
+         {"frmZwei has a place for txtDrei but no such control"}},
+        {{{"txtEins", {place}}, {"txtZwei", {place}}, {"mnuExitItem", {place}}},
+         {"frmZwei has a place for mnuExitItem but no such control"}},
+    };
+    for (const Case& c : cases) {
+        const shell::FormLayout layout{QSize(100, 100), c.places};
+        EXPECT_EQ(shell::layoutProblems(form, layout), c.problems);
+        if (c.problems.empty())
+            EXPECT_NO_THROW(shell::FormWindow(form, windows, layout));
+        else
+            EXPECT_THROW(shell::FormWindow(form, windows, layout), std::logic_error);
+    }
+}
+
+// A window destroyed before its form leaves no listener behind: the form's
+// controls can still be used (the sanitizer build would see a use after free).
+TEST(Layouts, AWindowDestroyedBeforeItsFormLeavesItsControlsUsable) {
+    ensureApplication();
+    shell::QtWindowSystem windows;
+    TwoFields form(windows);
+    const QRect place(0, 0, 10, 10);
+    auto window = std::make_unique<shell::FormWindow>(
+        form, windows,
+        shell::FormLayout{QSize(100, 100), {{"txtEins", {place}}, {"txtZwei", {place}}}});
+    form.showModeless();
+    form.txtEins.setText("vorher");
+    window.reset();
+    form.txtEins.setText("nachher");
+    form.txtZwei.setVisible(false);
+    form.mnuExitItem.setEnabled(false);
+    form.hide();
+    form.unload();
+    EXPECT_FALSE(form.loaded());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/Form.h"
+#include <stdexcept>
+
 #include "tests/support/TestDoubles.h"
+#include "toolkit/Form.h"
 
 namespace {
 
@@ -115,3 +117,17 @@ TEST(Forms, ComboBoxChoiceAndPrompt) {
 }
 
 }  // namespace
+
+// A modal display that ends in a fault gives its place on the modal stack
+// back, so the other forms take input again.
+TEST(Forms, AFaultInsideAModalDisplayLeavesNoModalBehind) {
+    tk::ScriptedWindowSystem windows;
+    Sample dialog(windows, "frmDialog");
+    Sample beneath(windows, "frmBeneath");
+    beneath.showModeless();
+    windows.whenModal("frmDialog", [] { throw std::runtime_error("fault in the dialog"); });
+    EXPECT_THROW(dialog.showModal(), std::runtime_error);
+    EXPECT_EQ(windows.topModal(), nullptr);
+    EXPECT_FALSE(dialog.modal());
+    EXPECT_TRUE(beneath.ok.click());
+}

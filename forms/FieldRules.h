@@ -1,11 +1,12 @@
 #pragma once
-// The checks of the main form's input fields: which reading of the text each
-// field uses, its bounds, what an empty field becomes and its message.
+// The checks of the forms' input fields: which reading of the text each
+// field uses, its bounds, what an empty field becomes and its message; and
+// the messages both workflow forms share.
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace circuit {
+namespace forms {
 
 inline constexpr std::string_view kCorrectionTitle = "Eingabeberichtigung:";
 inline constexpr std::string_view kFaultTitle = "Eingabefehler:";
@@ -59,13 +60,4 @@ struct CheckResult {
 
 CheckResult checkField(const FieldRule& rule, std::string_view text);
 
-// The rules of the main form, by action.
-namespace rules {
-extern const FieldRule riserNumber, circuitConsumerNumber, supplyTemperature, returnTemperature,
-    consumerNumber, consumerLoad;                                     // "+"
-extern const FieldRule sectionNumber, sectionLength, designVelocity;  // "Teilstrecke"
-extern const FieldRule pipeDn, kv, consumerCount, bendCount, teeCount, connectionCount,
-    reducerCount;  // "Rechnen"
-}  // namespace rules
-
-}  // namespace circuit
+}  // namespace forms

@@ -1,0 +1,24 @@
+#include "forms/ConsumerEntry.h"
+
+#include "hydraulics/Operations.h"
+#include "toolkit/NumberText.h"
+
+namespace forms {
+
+bool ConsumerEntry::check(const std::function<void()>& onFault) {
+    if (!checker_.number(rules_.number, fields_.number, onFault)) return false;
+    std::optional<double> load = checker_.number(rules_.load, fields_.load, onFault);
+    if (!load) return false;
+    state_.consumerLoad = *load;
+    return true;
+}
+
+void ConsumerEntry::add() {
+    hyd::AddConsumerLoad(state_);
+    state_.consumerLoad = tk::localeValue(fields_.load.text()).value_or(state_.consumerLoad);
+    fields_.number.setText("");
+    fields_.load.setText("");
+    fields_.sum.setText(tk::standardText(state_.loadSum));
+}
+
+}  // namespace forms

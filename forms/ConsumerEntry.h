@@ -1,0 +1,46 @@
+#pragma once
+// Consumer entry as both workflow forms have it: the consumer's number and
+// load are checked, the load is added to the riser's running sum, the two
+// fields are emptied and the sum is shown.
+#include <functional>
+#include <optional>
+
+#include "forms/FieldChecker.h"
+#include "forms/FieldRules.h"
+#include "state/CalcState.h"
+#include "toolkit/Controls.h"
+
+namespace forms {
+
+struct ConsumerFields {
+    tk::TextField& number;  // txtHzKprNr
+    tk::TextField& load;    // txtHkLstgW
+    tk::TextField& sum;     // txtGesLstg
+};
+
+struct ConsumerRules {
+    const FieldRule& number;
+    const FieldRule& load;
+};
+
+class ConsumerEntry {
+public:
+    ConsumerEntry(calc::CalcState& state, FieldChecker& checker, ConsumerFields fields,
+                  ConsumerRules rules)
+        : state_(state), checker_(checker), fields_(fields), rules_(rules) {}
+
+    // Checks number and load; true when both pass, with the load stored as
+    // `consumerLoad`. A text that cannot be converted goes to `onFault`.
+    bool check(const std::function<void()>& onFault);
+    // Adds the checked consumer to the riser's load, empties the consumer
+    // fields and shows the new sum.
+    void add();
+
+private:
+    calc::CalcState& state_;
+    FieldChecker& checker_;
+    ConsumerFields fields_;
+    ConsumerRules rules_;
+};
+
+}  // namespace forms
