@@ -34,7 +34,7 @@ private:
     calc::CalcState state_;
     QtWindowSystem windows_;
     QtMessageBox qtMessages_;
-    QtFileDialog qtFiles_;
+    QtFileDialog qtFiles_{windows_};
     tk::MessageBox& messages_;
     tk::FileDialog& files_;
     forms::FaultGuard guard_;

@@ -4,8 +4,11 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QStringList>
+
+#include "shell/QtWindowSystem.h"
 
 namespace shell {
 
@@ -34,6 +37,9 @@ void QtMessageBox::show(const std::string& text, const std::string& title, tk::M
         case tk::MessageStyle::Information:
             box.setIcon(QMessageBox::Information);
             break;
+        case tk::MessageStyle::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
         case tk::MessageStyle::Exclamation:
             box.setIcon(QMessageBox::Warning);
             break;
@@ -44,6 +50,20 @@ void QtMessageBox::show(const std::string& text, const std::string& title, tk::M
     box.setStandardButtons(QMessageBox::Ok);
     keepTitleVisible(box);
     box.exec();
+}
+
+bool QtMessageBox::ask(const std::string& text, const std::string& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    keepTitleVisible(box);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString qtFilter(const std::string& filter) {
@@ -57,14 +77,17 @@ QString qtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-std::string QtFileDialog::choose(tk::FileDialogMode mode, const std::string& filter,
-                                 const std::string& title) {
-    QWidget* parent = QApplication::activeWindow();
-    QString caption = QString::fromStdString(title);
-    QString name = mode == tk::FileDialogMode::Open
-                       ? QFileDialog::getOpenFileName(parent, caption, QString(), qtFilter(filter))
-                       : QFileDialog::getSaveFileName(parent, caption, QString(), qtFilter(filter));
-    return name.toStdString();
+std::string QtFileDialog::choose(const tk::FileRequest& request) {
+    QWidget* owner = request.owner ? windows_.windowOf(*request.owner) : nullptr;
+    QFileDialog dialog(owner ? owner : QApplication::activeWindow(),
+                       QString::fromStdString(request.title));
+    const bool saving = request.mode == tk::FileDialogMode::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFilter(request.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace shell

@@ -6,15 +6,21 @@
 
 namespace shell {
 
+class QtWindowSystem;
+
 class QtMessageBox : public tk::MessageBox {
 public:
     void show(const std::string& text, const std::string& title, tk::MessageStyle style) override;
+    bool ask(const std::string& text, const std::string& title) override;
 };
 
 class QtFileDialog : public tk::FileDialog {
 public:
-    std::string choose(tk::FileDialogMode mode, const std::string& filter,
-                       const std::string& title) override;
+    explicit QtFileDialog(const QtWindowSystem& windows) : windows_(windows) {}
+    std::string choose(const tk::FileRequest& request) override;
+
+private:
+    const QtWindowSystem& windows_;
 };
 
 // "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT" as Qt's filter list.

@@ -34,6 +34,12 @@ QWidget* QtWindowSystem::workingWindow() const {
     return nullptr;
 }
 
+QWidget* QtWindowSystem::windowOf(const tk::Form& form) const {
+    for (const auto& [owner, window] : windows_)
+        if (owner == &form) return window;
+    return nullptr;
+}
+
 void QtWindowSystem::endProgram() {
     ended_ = true;
     for (ModalRun& run : runs_) run.loop->quit();

@@ -23,6 +23,8 @@ public:
     // The window of the visible form that takes no modal part: the one the
     // user works in. Null when there is none.
     QWidget* workingWindow() const;
+    // The window of a form; null when it has none.
+    QWidget* windowOf(const tk::Form& form) const;
 
 private:
     struct ModalRun {

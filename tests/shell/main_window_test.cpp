@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -280,6 +283,46 @@ TEST_F(MainWindow, AMessageBoxIsAsWideAsItsTitle) {
     box.show("Bitte nur 1 eingeben.", "Eingabeberichtigung:", tk::MessageStyle::Information);
     EXPECT_GT(titleWidth, 0);
     EXPECT_GE(width, titleWidth + 100);
+}
+
+// A question answers "Ja" or "Nein" as the user clicks; Esc is "Nein".
+TEST_F(MainWindow, AQuestionIsAnsweredJaOrNein) {
+    shell::QtMessageBox box;
+    for (const char* button : {"Ja", "Nein"}) {
+        SCOPED_TRACE(button);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!shown || !shown->isVisible()) return;
+            poll.stop();
+            for (QAbstractButton* choice : shown->buttons())
+                if (choice->text() == button) choice->click();
+        });
+        poll.start(10);
+        EXPECT_EQ(box.ask("Datei überschreiben?", "Speichern unter"), std::string(button) == "Ja");
+    }
+}
+
+// A file dialog belongs to the form that asked for it and adds the default
+// suffix to a name typed without one.
+TEST_F(MainWindow, AFileDialogBelongsToItsFormAndAddsTheSuffix) {
+    shell::QtFileDialog dialogs(program.windows());
+    QWidget* owner = nullptr;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible()) return;
+        poll.stop();
+        owner = shown->parentWidget();
+        shown->selectFile(QDir::temp().filePath(QStringLiteral("rohrweiten-probe")));
+        static_cast<QDialog*>(shown)->accept();  // the user presses "Save"
+    });
+    poll.start(10);
+    const std::string chosen =
+        dialogs.choose({tk::FileDialogMode::Save, "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT",
+                        "", &program.frmHaupt(), "txt"});
+    EXPECT_EQ(owner, program.window("frmHaupt"));
+    EXPECT_TRUE(chosen.ends_with("rohrweiten-probe.txt")) << chosen;
 }
 
 // Every control of every window has a place of its own on the screen.

@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the window layer, so that the workflow controllers run and
 // are checked without a display.
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <map>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "toolkit/Dialogs.h"
+#include "toolkit/Printer.h"
 #include "toolkit/WindowSystem.h"
 
 namespace tk {
@@ -22,21 +24,19 @@ public:
     void show(const std::string& text, const std::string& title, MessageStyle style) override {
         shown.push_back({text, title, style});
     }
+    // Recorded with the question style; answered from `answers`, "Nein"
+    // when none is left.
+    bool ask(const std::string& text, const std::string& title) override;
     const Shown& last() const;
     std::vector<Shown> shown;
+    std::deque<bool> answers;
 };
 
 class ScriptedFileDialog : public FileDialog {
 public:
-    struct Asked {
-        FileDialogMode mode;
-        std::string filter;
-        std::string title;
-    };
-    std::string choose(FileDialogMode mode, const std::string& filter,
-                       const std::string& title) override;
+    std::string choose(const FileRequest& request) override;
     std::deque<std::string> answers;  // an empty answer is a cancel
-    std::vector<Asked> asked;
+    std::vector<FileRequest> asked;
 };
 
 // Runs a scripted user for every modal display: the script acts on the form
@@ -52,6 +52,35 @@ public:
 private:
     std::map<std::string, std::deque<std::function<void()>>> scripts_;
     bool ended_ = false;
+};
+
+// A printer that keeps what it is given as pages of character cells, with
+// the fonts in force, so that a report can be read back line by line.
+class PageRecorder : public Printer {
+public:
+    struct FontChange {
+        int page;
+        std::size_t line;  // index of the line the font starts on
+        std::string name;
+        double size;
+        bool bold;
+    };
+    void beginDocument() override;
+    void tab(int column) override;
+    void text(const std::string& text) override;
+    void endLine() override;
+    void setFont(const std::string& name, double size, bool bold) override;
+    void newPage() override;
+    int pageNumber() const override { return static_cast<int>(pages.size()); }
+    void endDocument() override;
+
+    // Finished pages; the page in hand is the last one.
+    std::vector<std::vector<std::string>> pages;
+    std::vector<FontChange> fonts;
+    int documentsEnded = 0;
+
+private:
+    std::string line_;
 };
 
 }  // namespace tk

@@ -131,3 +131,29 @@ TEST(Forms, AFaultInsideAModalDisplayLeavesNoModalBehind) {
     EXPECT_FALSE(dialog.modal());
     EXPECT_TRUE(beneath.ok.click());
 }
+
+// The page recorder places text by character columns as a printer's Tab
+// does: a line already past the column continues on the next line.
+TEST(PageRecorder, TabsCountCharacterCellsAndWrapWhenPast) {
+    tk::PageRecorder printer;
+    printer.beginDocument();
+    printer.tab(9);
+    printer.text("für: Müller");
+    printer.tab(31);
+    printer.text("Straße 1");
+    printer.tab(9);  // past column 9: the next line
+    printer.text("in: Köln");
+    printer.endLine();
+    printer.setFont("Courier New", 10, false);
+    printer.newPage();
+    printer.text("-2-");
+    printer.endDocument();
+    ASSERT_EQ(printer.pages.size(), 2u);
+    EXPECT_EQ(printer.pages[0], (std::vector<std::string>{std::string(8, ' ') + "für: Müller" +
+                                                              std::string(11, ' ') + "Straße 1",
+                                                          std::string(8, ' ') + "in: Köln"}));
+    EXPECT_EQ(printer.pages[1], (std::vector<std::string>{"-2-"}));
+    ASSERT_EQ(printer.fonts.size(), 1u);
+    EXPECT_EQ(printer.fonts[0].line, 2u);
+    EXPECT_EQ(printer.documentsEnded, 1);
+}
