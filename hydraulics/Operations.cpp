@@ -113,4 +113,131 @@ bool ComputeSectionLoss(calc::CalcState& state) {
     return true;
 }
 
+void AddCommonPart(calc::CalcState& state) {
+    const int r = state.riserIndex;
+    state.riserWork.commonPressure.at(r) += state.addedPressure;
+    state.riserWork.commonLength.at(r) += state.addedLength;
+}
+
+GradientOutcome ComputeResidualGradient(calc::CalcState& state) {
+    const int r = state.riserIndex;
+    ResidualGradient result =
+        residualGradient(state.circulationPressure, state.totalLength,
+                         state.riserWork.commonPressure.at(r), state.riserWork.commonLength.at(r));
+    if (!(result.remainingLength > 0)) return GradientOutcome::NoLengthLeft;
+    if (!(result.availablePressure > 0)) return GradientOutcome::NoPressureLeft;
+    state.remainingLength = result.remainingLength;
+    state.riser.riserPressureDrop.at(r) = result.availablePressure;
+    state.residualGradient = result.gradient;
+    return GradientOutcome::Computed;
+}
+
+bool PrepareBranchSection(calc::CalcState& state) {
+    if (!(state.temperatureSpread > 0)) return false;
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    const double m = massFlowKgPerHour(state.sectionLoad, state.temperatureSpread);
+    state.allottedDrop = state.residualGradient * state.sectionLength;
+    state.initialDiameter = initialDiameterMm(m);
+    state.massFlow = roundTo(m, 1);
+    state.requiredDiameter = state.initialDiameter;
+    state.section.massFlow.at(r, s) = state.massFlow;
+    state.section.listedMassFlow.at(r, s) = state.massFlow;
+    state.section.sectionLength.at(r, s) = state.sectionLength;
+    state.sectionWork.allottedDrop.at(r, s) = state.allottedDrop;
+    return true;
+}
+
+bool SelectNearestDn(calc::CalcState& state) {
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    NearestSize nearest = nearestSizeForDiameter(state.pipeMaterial, state.requiredDiameter);
+    if (!nearest.size) return false;
+    state.friction = *frictionLaw(state.pipeMaterial);
+    state.innerDiameter = nearest.size->innerDiameter;
+    state.section.sectionDn.at(r, s) = nearest.size->selectionDn;
+    state.sectionWork.sectionInnerDiameter.at(r, s) = nearest.size->innerDiameter;
+    return nearest.beyondLargest;
+}
+
+namespace {
+
+FittingCounts fittingCounts(const calc::CalcState& state) {
+    return {state.consumerFlag, state.bendCount, state.teeCount, state.connectionCount,
+            state.reducerCount};
+}
+
+// ValveZetaFromKv at the inner diameter in force (when the section has a
+// valve), then SumSectionZeta.
+void sumZetaAtInnerDiameter(calc::CalcState& state, bool withValve) {
+    state.valveZeta = 0;
+    if (withValve) ValveZetaFromKv(state);
+    SumSectionZeta(state);
+}
+
+}  // namespace
+
+SolveOutcome SolveBranchDiameter(calc::CalcState& state, bool withValve) {
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    const double d0 = state.innerDiameter;
+    state.valveZeta = 0;
+    if (withValve) ValveZetaFromKv(state);
+    BranchSection section{state.friction,
+                          state.sectionLength,
+                          state.massFlow,
+                          sectionZetaSum(fittingCounts(state), 0),
+                          d0 > 0 ? valveLossPa(state.valveZeta, state.massFlow, d0) : 0,
+                          100 * state.allottedDrop};
+    SumSectionZeta(state);
+    BranchDiameter solved = solveBranchDiameter(section, state.initialDiameter);
+    state.frictionLoss =
+        frictionLossPa(section.law, section.length, section.massFlow, solved.diameter);
+    state.zetaLoss =
+        zetaLossPa(section.fittingsZeta, section.massFlow, solved.diameter) + section.valveLoss;
+    state.requiredDiameter = static_cast<float>(roundTo(static_cast<float>(solved.diameter), 1));
+    state.section.branchRequiredDiameter.at(r, s) = state.requiredDiameter;
+    return solved.outcome;
+}
+
+void EvaluateSelectedDn(calc::CalcState& state, bool withValve) {
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    const double d = state.innerDiameter;
+    sumZetaAtInnerDiameter(state, withValve);
+    const double m = state.massFlow;
+    const double loss = roundTo(frictionLossPa(state.friction, state.sectionLength, m, d) +
+                                    zetaLossPa(state.section.zetaSum.at(r, s), m, d),
+                                2);
+    state.section.branchPressureDrop.at(r, s) = roundTo(loss / 100, 1);
+    state.branchLossTotal += state.section.branchPressureDrop.at(r, s);
+    state.riser.riserBranchLoss.at(r) = state.branchLossTotal;
+    state.section.branchVelocity.at(r, s) = branchVelocityMs(m, d);
+}
+
+void RateSectionFit(calc::CalcState& state) {
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    state.section.fitFlag.at(r, s) =
+        fitFlag(state.sectionWork.allottedDrop.at(r, s), state.section.branchPressureDrop.at(r, s),
+                state.circulationPressure, state.section.fitFlag.at(r, s));
+}
+
+bool RecomputeCorrectedSection(calc::CalcState& state) {
+    const double d = state.innerDiameter;
+    if (!(d > 0)) return false;
+    const int r = state.riserIndex;
+    const int s = state.sectionIndex;
+    const double m = state.section.massFlow.at(r, s);
+    const double length = state.section.sectionLength.at(r, s);
+    const double loss = roundTo(frictionLossPa(state.friction, length, m, d) +
+                                    zetaLossPa(state.section.zetaSum.at(r, s), m, d),
+                                2);
+    state.sectionWork.correctedLoss.at(r, s) = loss / 100;
+    state.section.correctedLossTab.at(r, s) = roundTo(loss / 100, 1);
+    state.riser.riserCorrectedLoss.at(r) =
+        roundTo(state.riser.riserCorrectedLoss.at(r) + state.section.correctedLossTab.at(r, s), 1);
+    return true;
+}
+
 }  // namespace hyd

@@ -3,6 +3,7 @@
 // its inputs from the state and writes its results back. Callers check the
 // input first; an operation whose preconditions do not hold changes nothing
 // and says so.
+#include "hydraulics/BranchFormulas.h"
 #include "state/CalcState.h"
 
 namespace hyd {
@@ -40,5 +41,47 @@ void SumSectionZeta(calc::CalcState& state);
 // Velocity and loss of the current section with the riser's totals. False
 // (nothing changed) when the inner diameter is not positive.
 bool ComputeSectionLoss(calc::CalcState& state);
+
+// --- Further circuits, sized against the pressure left over ---
+
+// Adds the shared section just looked up (`addedLength`, `addedPressure`)
+// to the current riser's shared sums.
+void AddCommonPart(calc::CalcState& state);
+
+enum class GradientOutcome { Computed, NoLengthLeft, NoPressureLeft };
+
+// The residual gradient of the current riser's circuit: the available
+// pressure (replacing the riser's pressure drop) over the remaining length.
+// Nothing changes unless both are above 0.
+GradientOutcome ComputeResidualGradient(calc::CalcState& state);
+
+// Mass flow, allotted loss and first diameter estimate of the current
+// section from `sectionLoad` and `sectionLength`. False (nothing changed)
+// unless the temperature spread is positive.
+bool PrepareBranchSection(calc::CalcState& state);
+
+// The selection held to the table (see nearestSizeForDiameter): installs the
+// friction law, sets `innerDiameter`, `sectionDn` and its inner diameter.
+// True when the diameter lay beyond the largest size.
+bool SelectNearestDn(calc::CalcState& state);
+
+// Finds the diameter at which the current section loses its allotment; the
+// valve (when `withValve`) counts with its loss at the size selected from
+// the first estimate, which `innerDiameter` holds on entry. Sets
+// `requiredDiameter` and the section's `branchRequiredDiameter`; when the
+// valve alone uses up the allotment they take the first estimate.
+SolveOutcome SolveBranchDiameter(calc::CalcState& state, bool withValve);
+
+// Zeta sum, loss and velocity of the current section in the selected size
+// (`innerDiameter`), with the riser's running sum of branch losses.
+void EvaluateSelectedDn(calc::CalcState& state, bool withValve);
+
+// The fit flag of the current section.
+void RateSectionFit(calc::CalcState& state);
+
+// Loss of the current section with the corrected size (`innerDiameter` from
+// LookupCorrectionDn) and the riser's sum of corrected losses. False
+// (nothing changed) when the inner diameter is not positive.
+bool RecomputeCorrectedSection(calc::CalcState& state);
 
 }  // namespace hyd

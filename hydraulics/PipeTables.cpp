@@ -104,6 +104,15 @@ const PipeSize* sizeForDiameter(int materialCode, float requiredDiameter) {
     return nullptr;
 }
 
+NearestSize nearestSizeForDiameter(int materialCode, float requiredDiameter) {
+    std::span<const PipeSize> table = pipeTable(materialCode);
+    if (table.empty()) return {nullptr, false};
+    if (const PipeSize* size = sizeForDiameter(materialCode, requiredDiameter))
+        return {size, false};
+    const bool beyond = requiredDiameter > static_cast<float>(table.back().innerDiameter);
+    return {beyond ? &table.back() : &table.front(), beyond};
+}
+
 std::optional<double> correctionDiameter(int materialCode, std::int16_t correctedDn) {
     for (const PipeSize& row : pipeTable(materialCode))
         for (std::int16_t dn : row.correctionDns)
@@ -117,6 +126,17 @@ std::string entryDnList(int materialCode) {
         if (!list.empty()) list += ", ";
         list += std::to_string(row.entryDn);
     }
+    return list;
+}
+
+std::string correctionDnList(int materialCode) {
+    std::string list;
+    for (const PipeSize& row : pipeTable(materialCode))
+        for (std::int16_t dn : row.correctionDns) {
+            if (dn == 0) continue;
+            if (!list.empty()) list += ", ";
+            list += std::to_string(dn);
+        }
     return list;
 }
 

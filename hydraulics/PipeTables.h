@@ -38,10 +38,21 @@ std::optional<double> entryDiameter(int materialCode, double enteredDn);
 // (row 1 from 4.0 mm on), compared in single precision.
 const PipeSize* sizeForDiameter(int materialCode, float requiredDiameter);
 
+// The selection held to the table: a diameter below the smallest row takes
+// the smallest size, one above the largest inner diameter the largest size
+// (`beyondLargest` says so). Null only for an unknown material.
+struct NearestSize {
+    const PipeSize* size;
+    bool beyondLargest;
+};
+NearestSize nearestSizeForDiameter(int materialCode, float requiredDiameter);
+
 // Inner diameter that the correction lookup gives for `correctedDn`.
 std::optional<double> correctionDiameter(int materialCode, std::int16_t correctedDn);
 
 // The entry DNs of the material, comma-separated ("10, 15, 20, ...").
 std::string entryDnList(int materialCode);
+// The DNs the correction accepts, in table order, comma-separated.
+std::string correctionDnList(int materialCode);
 
 }  // namespace hyd

@@ -136,6 +136,7 @@ struct ScratchRiserTables {
 
 // Per-section working tables of the remaining sections.
 struct ScratchSectionTables {
+    SectionTable<std::int16_t> commonSectionNumber;  // shared section being added
     SectionTable<double> sectionInnerDiameter;
     SectionTable<double> allottedDrop;
     SectionTable<double> correctedLoss;
@@ -178,6 +179,8 @@ struct Scratch {
     double sectionLoss = 0;  // mbar
 
     // Remaining sections.
+    double addedLength = 0;    // m, of the shared section being added
+    double addedPressure = 0;  // mbar, of the shared section being added
     std::int16_t correctedDn = 0;
     double remainingLength = 0;
     double residualGradient = 0;
