@@ -11,7 +11,6 @@ using S = Stored;
 constexpr std::string_view k1to20 = "Bitte Zahlen zwischen 1 und 20 eingeben.";
 constexpr std::string_view k1to9999 = "Bitte Zahlen zwischen 1 und 9999 eingeben.";
 constexpr std::string_view k40to120 = "Bitte Zahlen zwischen 40 und 120 eingeben.";
-constexpr std::string_view k1to50 = "Bitte Zahlen zwischen 1 und 50 eingeben.";
 
 // Lengths and loads below 0 are refused too: they would give negative losses
 // or the square root of a negative flow.
@@ -68,19 +67,4 @@ const FieldRule kv{
     "0"};
 const FieldRule consumerCount{"txtVrbrchr", R::WholeNumber,          0,  true, 2,
                               S::Checked,   "Bitte nur 1 eingeben.", "0"};
-const FieldRule bendCount{"txtBoganzahl", R::LeadingNumber, 0,  true, 51,
-                          S::WholeNumber, k1to50,           "0"};
-const FieldRule teeCount{"txtTAnzahl",
-                         R::LeadingNumber,
-                         0,
-                         true,
-                         51,
-                         S::WholeNumber,
-                         "Bitte Nennweiten zwischen 1 und 50 eingeben.",
-                         "0"};
-const FieldRule connectionCount{"txtAnbindAnz", R::LeadingNumber, 0,  true, 51,
-                                S::WholeNumber, k1to50,           "0"};
-const FieldRule reducerCount{"txtReduAnz", R::LeadingNumber, 0,      true,
-                             51,           S::WholeNumber,   k1to50, "0"};
-
 }  // namespace circuit::rules

@@ -29,16 +29,27 @@ bool inBounds(const FieldRule& rule, double value) {
 
 CheckResult checkField(const FieldRule& rule, std::string_view text) {
     CheckResult result{CheckStatus::Failed, 0, std::string(text)};
+    const CheckStatus unconvertible = rule.conversionIsFault ? CheckStatus::Fault
+                                                             : CheckStatus::Failed;
     if (tk::isBlank(text)) {
-        if (!rule.fillWhenEmpty) return result;
+        if (!rule.fillWhenEmpty) {
+            if (rule.emptyIsFault) result.status = CheckStatus::Fault;
+            return result;
+        }
         result.text = std::string(*rule.fillWhenEmpty);
     }
     auto checked = read(rule.reading, result.text);
     if (!checked) {
-        result.status = rule.conversionIsFault ? CheckStatus::Fault : CheckStatus::Failed;
+        result.status = unconvertible;
         return result;
     }
     if (!inBounds(rule, *checked)) return result;
+    // Whatever the reading, the whole text must be a number with the decimal
+    // comma: "7.6", "7a" or "1e1" pass no field on their leading number.
+    if (!tk::localeValue(result.text)) {
+        result.status = unconvertible;
+        return result;
+    }
     std::optional<double> stored;
     switch (rule.stored) {
         case Stored::Checked:
@@ -49,10 +60,6 @@ CheckResult checkField(const FieldRule& rule, std::string_view text) {
             break;
         case Stored::Locale:
             stored = tk::localeValue(result.text);
-            if (!stored) {
-                result.status = rule.conversionIsFault ? CheckStatus::Fault : CheckStatus::Failed;
-                return result;
-            }
             break;
         case Stored::WholeNumber:
             stored = read(Reading::WholeNumber, result.text);
@@ -64,4 +71,27 @@ CheckResult checkField(const FieldRule& rule, std::string_view text) {
     return result;
 }
 
+namespace rules {
+
+using R = Reading;
+using S = Stored;
+
+constexpr std::string_view k1to50 = "Bitte Zahlen zwischen 1 und 50 eingeben.";
+
+const FieldRule bendCount{"txtBoganzahl", R::LeadingNumber, 0,  true, 51,
+                          S::WholeNumber, k1to50,           "0"};
+const FieldRule teeCount{"txtTAnzahl",
+                         R::LeadingNumber,
+                         0,
+                         true,
+                         51,
+                         S::WholeNumber,
+                         "Bitte Nennweiten zwischen 1 und 50 eingeben.",
+                         "0"};
+const FieldRule connectionCount{"txtAnbindAnz", R::LeadingNumber, 0,  true, 51,
+                                S::WholeNumber, k1to50,           "0"};
+const FieldRule reducerCount{"txtReduAnz", R::LeadingNumber, 0,      true,
+                             51,           S::WholeNumber,   k1to50, "0"};
+
+}  // namespace rules
 }  // namespace forms

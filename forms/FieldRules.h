@@ -48,6 +48,8 @@ struct FieldRule {
     // A text that cannot be converted is a fault of the whole action rather
     // than a failed check of the field.
     bool conversionIsFault = false;
+    // An empty field, too, is such a fault.
+    bool emptyIsFault = false;
 };
 
 enum class CheckStatus { Passed, Failed, Fault };
@@ -59,5 +61,10 @@ struct CheckResult {
 };
 
 CheckResult checkField(const FieldRule& rule, std::string_view text);
+
+// The fitting counts, alike on both workflow forms.
+namespace rules {
+extern const FieldRule bendCount, teeCount, connectionCount, reducerCount;
+}  // namespace rules
 
 }  // namespace forms

@@ -94,13 +94,68 @@ FormLayout catalogueLayout(const catalogue::CatalogueFormData& data) {
     return layout;
 }
 
-const FormLayout& remainingPreviewLayout() {
-    static const FormLayout layout{QSize(920, 460),
-                                   {
-                                       {"lblUeberschrift", {QRect(10, 6, 600, 26), Look::Heading}},
-                                       {"lblHinweis", {QRect(10, 40, 900, 22)}},
-                                       {"txtAusgabeDN", {QRect(10, 70, 900, 380), Look::Listing}},
-                                   }};
+// The shared sections across the top, the consumers and the section below,
+// the correction beside the fittings, and the listing taking the rest.
+const FormLayout& remainingFormLayout() {
+    static const FormLayout layout{
+        QSize(1130, 600),
+        {
+            {"lblUeberschrift", {QRect(10, 6, 600, 26), Look::Heading}},
+            {"lblWassertemperatur", {QRect(650, 10, 320, 20)}},
+            {"lblStrNr", {QRect(10, 44, 90, 18)}},
+            {"txtStrNr", {QRect(10, 64, 50, 24)}},
+            {"lblHFlNr", {QRect(100, 44, 110, 18)}},
+            {"txtHFlNr", {QRect(100, 64, 70, 24)}},
+            {"fraGemeinsam", {QRect(210, 32, 910, 66)}},
+            {"lblTlStrckNr", {QRect(222, 50, 110, 18)}},
+            {"txtTlStrckNr", {QRect(222, 68, 60, 24)}},
+            {"lblTlStLng", {QRect(342, 50, 150, 18)}},
+            {"txtTlStLng", {QRect(342, 68, 80, 24)}},
+            {"lblPverbrcht", {QRect(502, 50, 140, 18)}},
+            {"txtPverbrcht", {QRect(502, 68, 80, 24)}},
+            {"cmdAddition", {QRect(652, 66, 40, 28)}},
+            {"lblTlStrLngSum", {QRect(712, 50, 100, 18)}},
+            {"txtTlStrLngSum", {QRect(712, 68, 80, 24)}},
+            {"lblPVerlSum", {QRect(822, 50, 130, 18)}},
+            {"txtPVerlSum", {QRect(822, 68, 90, 24)}},
+            {"cmdStromkreis", {QRect(932, 66, 40, 28)}},
+            {"lblStromkreis", {QRect(10, 104, 200, 22), Look::Heading}},
+            {"lblHzKprNr", {QRect(10, 128, 110, 18)}},
+            {"txtHzKprNr", {QRect(10, 148, 70, 24)}},
+            {"lblHkLstgW", {QRect(130, 128, 110, 18)}},
+            {"txtHkLstgW", {QRect(130, 148, 80, 24)}},
+            {"cmdNaechstVerbrauch", {QRect(220, 146, 40, 28)}},
+            {"lblSumLstg", {QRect(280, 128, 100, 18)}},
+            {"txtGesLstg", {QRect(280, 148, 90, 24)}},
+            {"cmdWeiter", {QRect(380, 146, 40, 28)}},
+            {"lblTeistr", {QRect(10, 182, 110, 18)}},
+            {"txtTeistr", {QRect(10, 202, 60, 24)}},
+            {"lblTeilstrckmtr", {QRect(130, 182, 160, 18)}},
+            {"txtTeilstrckmtr", {QRect(130, 202, 80, 24)}},
+            {"lblVentDN", {QRect(240, 182, 100, 18)}},
+            {"txtVentDN", {QRect(240, 202, 260, 24)}},
+            {"lblKVWert", {QRect(510, 182, 80, 18)}},
+            {"txtKVWert", {QRect(510, 202, 70, 24)}},
+            {"cmdTeilRohr", {QRect(600, 199, 120, 30)}},
+            {"fraZethawerte", {QRect(10, 236, 620, 72)}},
+            {"lblVrbrchr", {QRect(22, 258, 100, 18)}},
+            {"txtVrbrchr", {QRect(22, 278, 40, 24)}},
+            {"lblBoganzahl", {QRect(142, 258, 110, 18)}},
+            {"txtBoganzahl", {QRect(142, 278, 40, 24)}},
+            {"lblTAnzahl", {QRect(262, 258, 120, 18)}},
+            {"txtTAnzahl", {QRect(262, 278, 40, 24)}},
+            {"lblAnbindAnz", {QRect(382, 258, 110, 18)}},
+            {"txtAnbindAnz", {QRect(382, 278, 40, 24)}},
+            {"lblReduAnz", {QRect(502, 258, 110, 18)}},
+            {"txtReduAnz", {QRect(502, 278, 40, 24)}},
+            {"lblKorrDm", {QRect(650, 258, 120, 18)}},
+            {"txtKorrDm", {QRect(650, 278, 60, 24)}},
+            {"cmdDNkorrektur", {QRect(720, 275, 130, 30)}},
+            {"cmdNaechsteTeilstrck", {QRect(10, 318, 170, 30)}},
+            {"cmdFertig", {QRect(190, 318, 100, 30)}},
+            {"cmdNaechsterStrang", {QRect(300, 318, 170, 30)}},
+            {"txtAusgabeDN", {QRect(10, 358, 1110, 234), Look::Listing}},
+        }};
     return layout;
 }
 

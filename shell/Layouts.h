@@ -10,6 +10,6 @@ const FormLayout& mainFormLayout();
 // each maker's kind box and model boxes in a column of their own, the return
 // buttons side by side at the bottom.
 FormLayout catalogueLayout(const catalogue::CatalogueFormData& data);
-const FormLayout& remainingPreviewLayout();
+const FormLayout& remainingFormLayout();
 
 }  // namespace shell

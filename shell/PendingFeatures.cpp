@@ -1,19 +1,6 @@
 #include "shell/PendingFeatures.h"
 
-#include "toolkit/WindowSystem.h"
-
 namespace shell {
-
-RemainingSectionsPreview::RemainingSectionsPreview(tk::WindowSystem& windows)
-    : tk::Form(windows, "frmRohrDm", "Kalvoranberechnung") {
-    txtAusgabeDN.designMultiLine().designReadOnly();
-    mnuExitItem.onClick([this] { mnuExitItem_Click(); });
-}
-
-void RemainingSectionsPreview::mnuExitItem_Click() {
-    unload();
-    windows().endProgram();
-}
 
 void PendingFeatures::notYet(const std::string& text) {
     messages_.show(text, "Hinweis:", tk::MessageStyle::Exclamation);
@@ -32,11 +19,6 @@ bool PendingFeatures::interruptWork() {
         "Arbeit unterbrechen ist noch nicht verfügbar. Die Arbeit wurde nicht gespeichert; "
         "das Programm bleibt offen.");
     return false;
-}
-
-void PendingFeatures::showRemainingSections(const std::string& listing) {
-    remaining_.showModeless();
-    remaining_.txtAusgabeDN.setText(listing);
 }
 
 }  // namespace shell

@@ -9,9 +9,9 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       files_(files ? *files : qtFiles_),
       guard_(state_, messages_),
       catalogue_(windows_, state_),
-      frmRohrDm_(windows_),
-      pending_(messages_, frmRohrDm_),
-      frmHaupt_(windows_, state_, messages_, catalogue_, pending_) {
+      pending_(messages_, [this](const std::string& listing) { frmRohrDm_.open(listing); }),
+      frmHaupt_(windows_, state_, messages_, catalogue_, pending_),
+      frmRohrDm_(windows_, state_, messages_, catalogue_, pending_) {
     auto add = [this](tk::Form& form, const FormLayout& layout) {
         formWindows_.push_back(std::make_unique<FormWindow>(form, windows_, layout));
     };
@@ -19,7 +19,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(frmHaupt_, mainFormLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
-    add(frmRohrDm_, remainingPreviewLayout());
+    add(frmRohrDm_, remainingFormLayout());
 }
 
 Program::~Program() = default;

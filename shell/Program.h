@@ -10,6 +10,7 @@
 #include "shell/FormWindow.h"
 #include "shell/PendingFeatures.h"
 #include "shell/QtDialogs.h"
+#include "remaining/FrmRohrDm.h"
 #include "shell/QtWindowSystem.h"
 #include "state/CalcState.h"
 
@@ -26,6 +27,7 @@ public:
 
     calc::CalcState& state() { return state_; }
     circuit::FrmHaupt& frmHaupt() { return frmHaupt_; }
+    remaining::FrmRohrDm& frmRohrDm() { return frmRohrDm_; }
     catalogue::Catalogue& catalogue() { return catalogue_; }
     FormWindow* window(const std::string& formName) const;
     QtWindowSystem& windows() { return windows_; }
@@ -39,9 +41,9 @@ private:
     tk::FileDialog& files_;
     forms::FaultGuard guard_;
     catalogue::Catalogue catalogue_;
-    RemainingSectionsPreview frmRohrDm_;
     PendingFeatures pending_;
     circuit::FrmHaupt frmHaupt_;
+    remaining::FrmRohrDm frmRohrDm_;
     std::vector<std::unique_ptr<FormWindow>> formWindows_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main form with recording stand-ins for the display, the catalogue's
 // modal user and the services of later stages.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ public:
     void showRemainingSections(const std::string& text) override {
         calls.push_back("remaining");
         listing = text;
+        if (openRemaining) openRemaining(text);
     }
+    std::function<void(const std::string&)> openRemaining;
     std::vector<std::string> calls;
     std::string listing;
     bool interruptStores = false;
@@ -59,7 +62,16 @@ struct MainFormHarness {
 
     // The user closes the catalogue without choosing.
     void returnWithoutChoice() {
-        windows.whenModal("frmArmaturen", [this] { catalogue.frmArmaturen.cmdZethawert2.click(); });
+        windows.whenModal("frmArmaturen", [this] { returnFrom(catalogue.frmArmaturen); });
+    }
+
+    // The user presses the dialog's visible return button.
+    static void returnFrom(catalogue::CatalogueForm& dialog) {
+        for (tk::Button* button : dialog.returnButtons())
+            if (button->visible()) {
+                button->click();
+                return;
+            }
     }
 
     // A catalogue pick: maker (or group), kind and model positions as shown.
@@ -75,7 +87,7 @@ struct MainFormHarness {
     void pickInFirstDialog(int maker, int kind, int model) {
         windows.whenModal("frmArmaturen", [this, maker, kind, model] {
             choose(catalogue.frmArmaturen, {maker, kind, model});
-            catalogue.frmArmaturen.cmdZethawert2.click();
+            returnFrom(catalogue.frmArmaturen);
         });
     }
 
@@ -100,7 +112,7 @@ struct MainFormHarness {
     void returnFromSecondDialog(std::optional<Pick> pick) {
         windows.whenModal("frmArmaturen2", [this, pick] {
             if (pick) choose(catalogue.frmArmaturen2, *pick);
-            catalogue.frmArmaturen2.cmdZethawert3.click();
+            returnFrom(catalogue.frmArmaturen2);
         });
     }
 

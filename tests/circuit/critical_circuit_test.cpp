@@ -1,28 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "MainFormHarness.h"
+#include "FourSectionCircuit.h"
 
 namespace {
 
-// Worked by hand in critical_circuit_by_hand.md.
-const std::string kListing =
-    "            Berechnung der Rohrweiten im 2-Rohrsystem\r\n"
-    "                \r\n"
-    "Umtriebsdruck:       0\r\n"
-    "Rohrmaterial:Stahlrohr\r\n"
-    "Strang-Nummer: 3  Verbraucher-Nr: 12\r\n"
-    "Vorlauftemperatur: 90°C    Rücklauftemperatur: 70°C\r\n"
-    "___________________________________________________________________________\r\n"
-    "  Lf|TS | Leistg |Länge |Geschw|Wasser-|Rohr |Rohr |Geschw|Zetha |Druck |\r\n"
-    "  Nr|Nr |    Q   | TS   |  W   | menge |Di re| DN  |  W   | Wert |  P   |\r\n"
-    "    |   |   kW   |  m   | m/s  |  l/h  | mm  | mm  |  m/s |      |  mb  |\r\n"
-    " ---|---|--------|------|------|-------|-----|-----|------|------|------|\r\n"
-    " 01   07    2326    10,00   0,50     100  08,5   15   0,15   221,0   25,8\r\n"
-    " 02   08    4652    12,50   0,60     200  11,0   20   0,16   015,6   04,7\r\n"
-    " 03   09    6978    8,00   0,70     300  12,5   25   0,15   046,3   06,2\r\n"
-    " 04   10   10467    20,00   1,00     450  12,8   32   0,13   001,7   01,7\r\n"
-    "                                                                  -------\r\n"
-    "                                                   Druckverlust:    38,40";
+using testing_support::kFourSectionListing;
 
 class CriticalCircuit : public testing::Test, protected testing_support::MainFormHarness {
 protected:
@@ -103,8 +85,8 @@ TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
     EXPECT_EQ(messages.shown.size(), 1u);
 
     ASSERT_TRUE(form.cmdFertig.click());
-    EXPECT_EQ(form.txtAusgabeBerechn.text(), kListing);
-    EXPECT_EQ(state.reportText, kListing);
+    EXPECT_EQ(form.txtAusgabeBerechn.text(), kFourSectionListing);
+    EXPECT_EQ(state.reportText, kFourSectionListing);
     EXPECT_DOUBLE_EQ(state.circulationPressure, 38.4);
     EXPECT_DOUBLE_EQ(state.totalLength, 50.5);
     EXPECT_TRUE(form.cmdRstTeilstr.visible());
@@ -112,7 +94,7 @@ TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
     EXPECT_EQ(state.riser.sectionsPerRiser.at(1), 4);
 
     ASSERT_TRUE(form.cmdRstTeilstr.click());
-    EXPECT_EQ(services.listing, kListing + "\r\n");
+    EXPECT_EQ(services.listing, kFourSectionListing + "\r\n");
     EXPECT_FALSE(form.visible());
     EXPECT_EQ(state.riserIndex, 2);
     EXPECT_EQ(state.riserCount, 2);

@@ -49,8 +49,12 @@ TEST(InputRules, EveryFieldAtItsBounds) {
         {rules::sectionNumber, "7", P, 7},
         {rules::sectionNumber, "70", P, 70},
         {rules::sectionNumber, "71", F, 0},
-        {rules::sectionNumber, "2.5", P, 2},
-        {rules::sectionNumber, "3.5", P, 4},
+        // the leading number 2.5 rounds to even; the whole text reads 2500
+        {rules::sectionNumber, "2.500", P, 2},
+        {rules::sectionNumber, "3.500", P, 4},
+        {rules::sectionNumber, "7.6", F, 0},  // no number with the decimal comma
+        {rules::sectionNumber, "7a", F, 0},
+        {rules::sectionNumber, "1e1", F, 0},
         {rules::sectionNumber, "0.9", F, 0},
         {rules::sectionLength, "0", P, 0},
         {rules::sectionLength, "100,5", P, 100.5},

@@ -1,0 +1,72 @@
+#pragma once
+// The four-section steel circuit worked by hand in critical_circuit_by_hand.md:
+// its listing, and the user's input that gives it.
+#include <string>
+
+#include "MainFormHarness.h"
+
+namespace testing_support {
+
+// Worked by hand in critical_circuit_by_hand.md.
+inline const std::string kFourSectionListing =
+    "            Berechnung der Rohrweiten im 2-Rohrsystem\r\n"
+    "                \r\n"
+    "Umtriebsdruck:       0\r\n"
+    "Rohrmaterial:Stahlrohr\r\n"
+    "Strang-Nummer: 3  Verbraucher-Nr: 12\r\n"
+    "Vorlauftemperatur: 90°C    Rücklauftemperatur: 70°C\r\n"
+    "___________________________________________________________________________\r\n"
+    "  Lf|TS | Leistg |Länge |Geschw|Wasser-|Rohr |Rohr |Geschw|Zetha |Druck |\r\n"
+    "  Nr|Nr |    Q   | TS   |  W   | menge |Di re| DN  |  W   | Wert |  P   |\r\n"
+    "    |   |   kW   |  m   | m/s  |  l/h  | mm  | mm  |  m/s |      |  mb  |\r\n"
+    " ---|---|--------|------|------|-------|-----|-----|------|------|------|\r\n"
+    " 01   07    2326    10,00   0,50     100  08,5   15   0,15   221,0   25,8\r\n"
+    " 02   08    4652    12,50   0,60     200  11,0   20   0,16   015,6   04,7\r\n"
+    " 03   09    6978    8,00   0,70     300  12,5   25   0,15   046,3   06,2\r\n"
+    " 04   10   10467    20,00   1,00     450  12,8   32   0,13   001,7   01,7\r\n"
+    "                                                                  -------\r\n"
+    "                                                   Druckverlust:    38,40";
+
+// Types the circuit into the main form up to "Nächster   Strang": steel,
+// riser 3, consumer 12, 90/70 °C, sections 7 to 10.
+inline void enterFourSectionCircuit(MainFormHarness& h) {
+    auto& form = h.form;
+    auto consumers = [&form](std::initializer_list<const char*> loads) {
+        for (const char* load : loads) {
+            form.txtHkLstgW.enter(load);
+            form.cmdNaechstVerbrauch.click();
+        }
+        form.cmdWeiter.click();
+    };
+    auto section = [&](const char* number, const char* length, const char* velocity,
+                       const char* kv, std::initializer_list<const char*> fittings) {
+        h.enterSection(number, length, velocity);
+        form.cmdTeilRohr.click();
+        if (kv) form.txtKVWert.enter(kv);
+        tk::TextField* fields[] = {&form.txtRohrDN,   &form.txtVrbrchr,   &form.txtBoganzahl,
+                                   &form.txtTAnzahl,  &form.txtAnbindAnz, &form.txtReduAnz};
+        std::size_t i = 0;
+        for (const char* text : fittings) fields[i++]->enter(text);
+        form.cmdRechnen.click();
+    };
+    h.enterCircuit();
+    consumers({"1200", "1126"});
+    h.pickInFirstDialog(1, 1, 2);  // HK-Vntl Stand DN15, kv 0,66
+    section("7", "10", "0,5", nullptr, {"15", "1", "2"});
+    form.cmdNaechsteTeilstrck.click();
+    consumers({"2326"});
+    h.pickInSecondDialog(1, 2, 22);  // Nebenr DN 20, kv 5
+    section("8", "12,5", "0,6", nullptr, {"20", "", "", "1"});
+    form.cmdNaechsteTeilstrck.click();
+    consumers({"1163", "1163"});
+    h.returnWithoutChoice();
+    section("9", "8", "0,7", "4,4", {"25", "1", "", "", "1"});
+    form.cmdNaechsteTeilstrck.click();
+    consumers({"3489"});
+    h.returnWithoutChoice();
+    section("10", "20", "1", nullptr, {"32", "", "4", "", "", "1"});
+    form.cmdFertig.click();
+    form.cmdRstTeilstr.click();
+}
+
+}  // namespace testing_support
