@@ -9,7 +9,7 @@ std::string heading::ruleLine() { return std::string(75, '_'); }
 std::string heading::sumRule() { return std::string(66, ' ') + "-------"; }
 
 std::string headerBlock(const calc::CalcState& state, std::string_view supplyText,
-                               std::string_view returnText) {
+                        std::string_view returnText) {
     const int r = state.riserIndex;
     std::string material;
     if (state.materialCode >= 1 && state.materialCode <= 3)

@@ -29,7 +29,7 @@ std::string sumRule();   // 66 blanks and "-------"
 
 // The header block of the current riser; the temperatures as typed.
 std::string headerBlock(const calc::CalcState& state, std::string_view supplyText,
-                               std::string_view returnText);
+                        std::string_view returnText);
 // First half of the current section's line: number, load, length, velocity,
 // water quantity and required diameter.
 std::string lineFirstHalf(const calc::CalcState& state);

@@ -48,8 +48,8 @@ std::string lineCorrection(const calc::CalcState& state) {
 
 std::string footer(const calc::CalcState& state) {
     const int r = state.riserIndex;
-    return std::string(55, ' ') + std::string(9, '-') + std::string(14, ' ') +
-           std::string(8, '-') + std::string(crlf) + std::string(lossLabel) +
+    return std::string(55, ' ') + std::string(9, '-') + std::string(14, ' ') + std::string(8, '-') +
+           std::string(crlf) + std::string(lossLabel) +
            formatCharacters(state.riser.riserBranchLoss.at(r), "@@@@@") + std::string(16, ' ') +
            formatCharacters(state.riser.riserCorrectedLoss.at(r), " @@@@@") + std::string(crlf);
 }

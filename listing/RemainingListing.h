@@ -18,7 +18,8 @@ inline constexpr std::string_view headerLine3 =
     "    |   |   W   |  m   |     |  kg/h  | mm | mm |  m/s |  mb  |    | mm |     |  mb  |";
 inline constexpr std::string_view headerLine4 =
     " ---|---|-------|------|-----|--------|----|----|------|------|----|----|-----|------|";
-inline constexpr std::string_view lossLabel = "                                           Druckverlust: ";
+inline constexpr std::string_view lossLabel =
+    "                                           Druckverlust: ";
 
 // The header block of the current riser, with the pressure available to
 // its circuit.

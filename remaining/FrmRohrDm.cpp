@@ -35,17 +35,18 @@ const forms::PhaseTable& remainingPhaseTable() {
         for (const Names& part : parts) names.insert(names.end(), part.begin(), part.end());
         return names;
     };
-    static const Names shared{"txtStrNr", "txtHFlNr", "txtTlStrckNr", "txtTlStLng",
-                              "txtPverbrcht"};
+    static const Names shared{"txtStrNr", "txtHFlNr", "txtTlStrckNr", "txtTlStLng", "txtPverbrcht"};
     static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
     static const Names sum{"lblSumLstg", "txtGesLstg"};
-    static const Names section{"txtTeistr",    "txtTeilstrckmtr", "txtVentDN",
-                               "txtKVWert",    "txtVrbrchr",      "txtBoganzahl",
-                               "txtTAnzahl",   "txtAnbindAnz",    "txtReduAnz"};
+    static const Names section{"txtTeistr",  "txtTeilstrckmtr", "txtVentDN",
+                               "txtKVWert",  "txtVrbrchr",      "txtBoganzahl",
+                               "txtTAnzahl", "txtAnbindAnz",    "txtReduAnz"};
     static const Names correction = join({section, {"txtKorrDm"}});
     static const forms::PhaseTable table{
         .shown = join({{"cmdAddition", "cmdStromkreis", "cmdNaechstVerbrauch", "cmdWeiter"},
-                       consumers, sum, section,
+                       consumers,
+                       sum,
+                       section,
                        {"cmdTeilRohr", "txtKorrDm", "cmdDNkorrektur", "cmdNaechsteTeilstrck",
                         "cmdFertig", "cmdNaechsterStrang"}}),
         .enabled = consumers,
@@ -62,18 +63,24 @@ const forms::PhaseTable& remainingPhaseTable() {
                 // SectionData
                 {join({consumers, sum, section, {"cmdTeilRohr"}}), {}, shared, "txtTeistr"},
                 // Correction: the section's fields stay as they were taken.
-                {join({consumers, sum, section, {"txtKorrDm", "cmdDNkorrektur"}}), {},
-                 join({shared, section}), "txtKorrDm"},
+                {join({consumers, sum, section, {"txtKorrDm", "cmdDNkorrektur"}}),
+                 {},
+                 join({shared, section}),
+                 "txtKorrDm"},
                 // SectionDone
-                {join({consumers, sum, correction, {"cmdNaechsteTeilstrck", "cmdFertig"}}), {},
-                 join({shared, correction}), "cmdNaechsteTeilstrck"},
+                {join({consumers, sum, correction, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
+                 {},
+                 join({shared, correction}),
+                 "cmdNaechsteTeilstrck"},
                 // NextSection: a section may carry the load sum so far without a new
                 // consumer.
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
                  "txtHzKprNr"},
                 // RiserDone
-                {join({consumers, sum, correction, {"cmdNaechsterStrang"}}), {},
-                 join({shared, correction}), "cmdNaechsterStrang"},
+                {join({consumers, sum, correction, {"cmdNaechsterStrang"}}),
+                 {},
+                 join({shared, correction}),
+                 "cmdNaechsterStrang"},
             },
     };
     return table;
@@ -409,11 +416,10 @@ void FrmRohrDm::cmdDNkorrektur_Click() {
     if (!dn) return;
     state_.correctedDn = *dn;
     if (!hyd::LookupCorrectionDn(state_)) {
-        checker_.correction("Diese Nennweite gibt es für " +
-                                calc::materialReportName(state_.pipeMaterial) +
-                                " nicht. Mögliche Nennweiten: " +
-                                hyd::correctionDnList(state_.pipeMaterial) + ".",
-                            txtKorrDm);
+        checker_.correction(
+            "Diese Nennweite gibt es für " + calc::materialReportName(state_.pipeMaterial) +
+                " nicht. Mögliche Nennweiten: " + hyd::correctionDnList(state_.pipeMaterial) + ".",
+            txtKorrDm);
         return;
     }
     state_.section.correctedDn.at(state_.riserIndex, state_.sectionIndex) = *dn;

@@ -10,17 +10,33 @@ constexpr std::string_view k1to70 = "Bitte Zahlen zwischen 1 und 70 eingeben.";
 
 // The bounds are those of the form, open or closed as written; they differ
 // from what the messages say.
-const FieldRule riserNumber{
-    "txtStrNr", R::LeadingNumber, 0, false, 21, S::RoundedEven,
-    "Bitte Zahlen zwischen 1 und 20 eingeben."};
-const FieldRule circuitConsumerNumber{"txtHFlNr", R::LeadingNumber, 0, false, 10000,
-                                      S::RoundedEven, k1to9999};
-const FieldRule commonSectionNumber{"txtTlStrckNr", R::LeadingNumber, 0, false, 71,
-                                    S::RoundedEven, k1to70, "0"};
-const FieldRule commonLength{"txtTlStLng",  R::LeadingNumber, -0.09, false, 100,
-                             S::Locale, "Bitte Zahlen zwischen 0,1 und 99 eingeben.", "0"};
-const FieldRule commonPressure{"txtPverbrcht", R::LeadingNumber, -0.001, false, 10000,
-                               S::Locale, "Bitte Zahlen zwischen 0,1 und 9999 eingeben.", "0"};
+const FieldRule riserNumber{"txtStrNr",
+                            R::LeadingNumber,
+                            0,
+                            false,
+                            21,
+                            S::RoundedEven,
+                            "Bitte Zahlen zwischen 1 und 20 eingeben."};
+const FieldRule circuitConsumerNumber{"txtHFlNr", R::LeadingNumber, 0,       false,
+                                      10000,      S::RoundedEven,   k1to9999};
+const FieldRule commonSectionNumber{"txtTlStrckNr", R::LeadingNumber, 0,  false, 71,
+                                    S::RoundedEven, k1to70,           "0"};
+const FieldRule commonLength{"txtTlStLng",
+                             R::LeadingNumber,
+                             -0.09,
+                             false,
+                             100,
+                             S::Locale,
+                             "Bitte Zahlen zwischen 0,1 und 99 eingeben.",
+                             "0"};
+const FieldRule commonPressure{"txtPverbrcht",
+                               R::LeadingNumber,
+                               -0.001,
+                               false,
+                               10000,
+                               S::Locale,
+                               "Bitte Zahlen zwischen 0,1 und 9999 eingeben.",
+                               "0"};
 
 // The consumer step reports an empty or unconvertible number as a fault.
 const FieldRule consumerNumber{.field = "txtHzKprNr",
@@ -41,16 +57,26 @@ const FieldRule consumerLoad{.field = "txtHkLstgW",
                              .message = " Bitte Zahlen zwischen 1 und 50000 eingeben.",
                              .conversionIsFault = true};
 
-const FieldRule sectionNumber{"txtTeistr", R::LeadingNumber, 0, false, 71, S::RoundedEven,
-                              k1to70};
-const FieldRule sectionLength{"txtTeilstrckmtr", R::LeadingNumber, 0.09, false, 101, S::Locale,
+const FieldRule sectionNumber{"txtTeistr", R::LeadingNumber, 0, false, 71, S::RoundedEven, k1to70};
+const FieldRule sectionLength{"txtTeilstrckmtr",
+                              R::LeadingNumber,
+                              0.09,
+                              false,
+                              101,
+                              S::Locale,
                               "Bitte Zahlen zwischen 0,1 und 100 eingeben."};
-const FieldRule kv{"txtKVWert", R::Locale, 0, true, 601, S::Checked,
-                   "Bitte Werte zwischen 0,1 und 600 eingeben.", "0"};
-const FieldRule consumerCount{"txtVrbrchr", R::WholeNumber, 0, true, 2, S::Checked,
-                              "Bitte nur Zahl 1 eingeben.", "0"};
+const FieldRule kv{
+    "txtKVWert", R::Locale, 0, true, 601, S::Checked, "Bitte Werte zwischen 0,1 und 600 eingeben.",
+    "0"};
+const FieldRule consumerCount{
+    "txtVrbrchr", R::WholeNumber, 0, true, 2, S::Checked, "Bitte nur Zahl 1 eingeben.", "0"};
 
-const FieldRule correctionDn{"txtKorrDm", R::WholeNumber, 0, true, 151, S::Checked,
+const FieldRule correctionDn{"txtKorrDm",
+                             R::WholeNumber,
+                             0,
+                             true,
+                             151,
+                             S::Checked,
                              "Bitte Nennweiten zwischen 10 und 150 eingeben."};
 
 }  // namespace remaining::rules

@@ -7,10 +7,10 @@ namespace remaining::rules {
 using forms::FieldRule;
 
 extern const FieldRule riserNumber, circuitConsumerNumber, commonSectionNumber, commonLength,
-    commonPressure;                                     // shared sections: "+" and ">"
-extern const FieldRule consumerNumber, consumerLoad;    // consumers: "+"
+    commonPressure;                                   // shared sections: "+" and ">"
+extern const FieldRule consumerNumber, consumerLoad;  // consumers: "+"
 extern const FieldRule sectionNumber, sectionLength, kv, consumerCount;  // "Teilstrecke"
-extern const FieldRule correctionDn;                    // " Korrektur DN"
+extern const FieldRule correctionDn;                                     // " Korrektur DN"
 using forms::rules::bendCount;
 using forms::rules::connectionCount;
 using forms::rules::reducerCount;

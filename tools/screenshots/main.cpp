@@ -22,8 +22,8 @@ W* find(const char* form, const char* name) {
     return program->window(form)->findChild<W*>(name);
 }
 
-void type(const char* name, const char* text) {
-    auto* edit = find<QLineEdit>("frmHaupt", name);
+void type(const char* name, const char* text, const char* form = "frmHaupt") {
+    auto* edit = find<QLineEdit>(form, name);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, QString::fromUtf8(text));
@@ -57,6 +57,24 @@ void section(const char* load, const char* number, const char* length, const cha
     type("txtRohrDN", dn);
     type("txtBoganzahl", "2");
     click("frmHaupt", "cmdRechnen");
+}
+
+// One own section of a further circuit: a consumer, no valve, the section,
+// and the proposed size confirmed or `dn` instead.
+void remainingSection(const char* load, const char* number, const char* length, const char* bends,
+                      const char* dn) {
+    const char* rest = "frmRohrDm";
+    type("txtHzKprNr", "1", rest);
+    type("txtHkLstgW", load, rest);
+    click(rest, "cmdNaechstVerbrauch");
+    QTimer::singleShot(100, [] { click("frmArmaturen", "cmdZethawert"); });
+    click(rest, "cmdWeiter");
+    type("txtTeistr", number, rest);
+    type("txtTeilstrckmtr", length, rest);
+    type("txtBoganzahl", bends, rest);
+    click(rest, "cmdTeilRohr");
+    if (dn) type("txtKorrDm", dn, rest);
+    click(rest, "cmdDNkorrektur");
 }
 
 }  // namespace
@@ -99,5 +117,21 @@ int main(int argc, char* argv[]) {
     });
     click("frmHaupt", "cmdFertig");
     save("frmHaupt", "hauptformular-fertig.png");
+
+    // A further circuit that shares section 7 and has two sections of its
+    // own, the second corrected to a larger size.
+    click("frmHaupt", "cmdRstTeilstr");
+    const char* rest = "frmRohrDm";
+    type("txtStrNr", "4", rest);
+    type("txtHFlNr", "31", rest);
+    type("txtTlStrckNr", "7", rest);
+    click(rest, "cmdAddition");
+    click(rest, "cmdStromkreis");
+    remainingSection("1500", "21", "6", "2", nullptr);
+    click(rest, "cmdNaechsteTeilstrck");
+    remainingSection("800", "22", "5", "1", "20");
+    click(rest, "cmdFertig");
+    program->window(rest)->resize(1130, 740);  // the listing grows with the window
+    save(rest, "restteilstrecken-fertig.png");
     return messages.shown.empty() ? 0 : 1;
 }

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "RemainingHarness.h"
+#include "circuit/MainFormRules.h"
+#include "remaining/RemainingRules.h"
+
+namespace {
+
+using remaining::RemainingPhase;
+
+// A steel critical circuit of three sections, 40 mbar over 50 m, and the
+// remaining-sections form opened for riser 2.
+class RemainingForm : public testing::Test, protected testing_support::ProjectHarness {
+protected:
+    RemainingForm() {
+        state.materialCode = state.pipeMaterial = 1;
+        state.temperatureSpread = 20;
+        state.circulationPressure = 40;
+        state.totalLength = 50;
+        struct Slot {
+            std::int16_t number;
+            double length, drop;
+        };
+        const Slot slots[] = {{7, 10, 25}, {8, 5, 15}, {9, 35, 0}};
+        for (int s = 1; s <= 3; ++s) {
+            const Slot& slot = slots[s - 1];
+            state.section.sectionNumber.at(1, s) = slot.number;
+            state.section.sectionLength.at(1, s) = slot.length;
+            state.section.pressureDrop.at(1, s) = slot.drop;
+            state.section.criticalDn.at(1, s) = 15;
+        }
+        state.riserIndex = state.lastRiserIndex = state.riserCount = 2;
+        rest.open("");
+    }
+
+    void expectCorrection(const std::string& text, const tk::Control& focus) {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.last().text, text);
+        EXPECT_EQ(messages.last().title, "Eingabeberichtigung:");
+        EXPECT_EQ(messages.last().style, tk::MessageStyle::Information);
+        EXPECT_TRUE(focus.hasFocus()) << "focus should be in " << focus.name();
+    }
+
+    // One own section of 1000 W over 10 m, sized and waiting for its
+    // correction.
+    void sizeOneSection() {
+        shareSections("2", "1", {});
+        addConsumers({"1000"});
+        returnWithoutChoice();
+        sizeSection("1", "10", {});
+    }
+};
+
+TEST_F(RemainingForm, AnUnknownSharedNumberAddsNothing) {
+    rest.txtStrNr.enter("2");
+    rest.txtHFlNr.enter("1");
+    rest.txtTlStrckNr.enter("55");
+    rest.cmdAddition.click();
+    expectCorrection("Keine berechnete Teilstrecke hat die Nummer 55.", rest.txtTlStrckNr);
+    EXPECT_EQ(state.riserWork.commonLength.at(2), 0.0);
+    EXPECT_EQ(rest.txtTlStrLngSum.text(), "");
+}
+
+// The shared part must leave length and pressure for the own sections; else
+// the shared sums start again.
+TEST_F(RemainingForm, SharedSectionsThatLeaveNothingAreRefused) {
+    struct Case {
+        std::initializer_list<const char*> shared;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"7", "8", "9"},
+         "Die gemeinsamen Teilstrecken sind zusammen so lang wie der ungünstigste Stromkreis "
+         "oder länger. Bitte die gemeinsamen Teilstrecken neu eingeben."},
+        {{"7", "8"},
+         "Für die eigenen Teilstrecken bleibt kein Druck übrig. Bitte die gemeinsamen "
+         "Teilstrecken neu eingeben."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        messages.shown.clear();
+        shareSections("2", "1", c.shared);
+        expectCorrection(c.message, rest.txtTlStrckNr);
+        EXPECT_EQ(state.riserWork.commonLength.at(2), 0.0);
+        EXPECT_EQ(state.riserWork.commonPressure.at(2), 0.0);
+        EXPECT_EQ(rest.txtTlStrLngSum.text(), "");
+        EXPECT_EQ(state.riser.riserPressureDrop.at(2), 0.0);
+        EXPECT_EQ(rest.phase(), RemainingPhase::Shared);
+    }
+}
+
+TEST_F(RemainingForm, ACorrectionTheTableLacksIsRefused) {
+    sizeOneSection();
+    ASSERT_EQ(rest.phase(), RemainingPhase::Correction);
+    const std::string before = rest.txtAusgabeDN.text();
+    struct Case {
+        const char* dn;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"17",
+         "Diese Nennweite gibt es für Stahlrohr nicht. Mögliche Nennweiten: 10, 15, 20, 25, 32, "
+         "40, 46, 50, 57, 63, 64, 70, 76, 80, 88, 94, 100, 113, 125, 137, 150."},
+        {"151", "Bitte Nennweiten zwischen 10 und 150 eingeben."},
+        {"", "Bitte Nennweiten zwischen 10 und 150 eingeben."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dn);
+        messages.shown.clear();
+        correct(c.dn);
+        expectCorrection(c.message, rest.txtKorrDm);
+        EXPECT_EQ(state.section.correctedDn.at(2, 1), 0);
+        EXPECT_EQ(rest.txtAusgabeDN.text(), before);
+        EXPECT_EQ(rest.phase(), RemainingPhase::Correction);
+    }
+}
+
+TEST_F(RemainingForm, TheProjectsLimitsAreKept) {
+    sizeOneSection();
+    correct();
+    state.sectionIndex = 45;
+    rest.cmdNaechsteTeilstrck.click();
+    expectCorrection("Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.",
+                     rest.cmdFertig);
+    EXPECT_EQ(state.sectionIndex, 45);
+    messages.shown.clear();
+    rest.cmdFertig.click();
+    state.riserIndex = 20;
+    rest.cmdNaechsterStrang.click();
+    expectCorrection("Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.",
+                     rest.cmdNaechsterStrang);
+    EXPECT_EQ(state.riserIndex, 20);
+}
+
+// kv 0,66 at 43 kg/h loses about 4.2 mbar; 10 m at 0.4 mbar/m allot 4 mbar.
+// The section takes the size of its first estimate, and the user is told.
+TEST_F(RemainingForm, AValveThatUsesUpTheAllotmentGivesNotice) {
+    state.circulationPressure = 20;  // 20 mbar over 50 m
+    shareSections("2", "1", {});
+    addConsumers({"1000"});
+    windows.whenModal("frmArmaturen", [this] {
+        catalogue.frmArmaturen.txtKVWerte.enter("0,66");
+        returnFrom(catalogue.frmArmaturen);
+    });
+    sizeSection("1", "10", {});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().title, "Hinweis:");
+    EXPECT_EQ(messages.last().text,
+              "Das Ventil dieser Teilstrecke verbraucht allein mehr Druck, als ihr zugeteilt ist. "
+              "Die Nennweite ist nach der Geschwindigkeit gewählt; ein Ventil mit größerem "
+              "kv-Wert würde helfen.");
+    // m = 1000 / 23.26 = 42.99; 0.77 × √42.99 = 5.05 mm selects DN 10.
+    EXPECT_FLOAT_EQ(state.section.branchRequiredDiameter.at(2, 1), 5.0f);
+    EXPECT_EQ(state.section.sectionDn.at(2, 1), 10);
+    EXPECT_EQ(rest.phase(), RemainingPhase::Correction);
+}
+
+// No field of either form takes a text that is no number with the decimal
+// comma, whatever its reading.
+TEST(FieldRulesOfBothForms, NoFieldTakesATextThatIsNoNumber) {
+    namespace main = circuit::rules;
+    namespace rest = remaining::rules;
+    const forms::FieldRule* all[] = {&main::riserNumber,
+                                     &main::circuitConsumerNumber,
+                                     &main::supplyTemperature,
+                                     &main::returnTemperature,
+                                     &main::consumerNumber,
+                                     &main::consumerLoad,
+                                     &main::sectionNumber,
+                                     &main::sectionLength,
+                                     &main::designVelocity,
+                                     &main::pipeDn,
+                                     &main::kv,
+                                     &main::consumerCount,
+                                     &rest::riserNumber,
+                                     &rest::circuitConsumerNumber,
+                                     &rest::commonSectionNumber,
+                                     &rest::commonLength,
+                                     &rest::commonPressure,
+                                     &rest::consumerNumber,
+                                     &rest::consumerLoad,
+                                     &rest::sectionNumber,
+                                     &rest::sectionLength,
+                                     &rest::kv,
+                                     &rest::consumerCount,
+                                     &rest::correctionDn,
+                                     &rest::bendCount,
+                                     &rest::teeCount,
+                                     &rest::connectionCount,
+                                     &rest::reducerCount};
+    for (const forms::FieldRule* rule : all)
+        for (const char* text : {"7.6", "7a", "1e1", "1,5x"}) {
+            SCOPED_TRACE(testing::Message() << rule->field << " \"" << text << "\"");
+            EXPECT_NE(forms::checkField(*rule, text).status, forms::CheckStatus::Passed);
+        }
+}
+
+}  // namespace
