@@ -5,6 +5,7 @@
 #include <string>
 
 #include "circuit/MainFormRules.h"
+#include "forms/FittingCounts.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
@@ -19,14 +20,10 @@ using forms::kSupplyNotAboveReturnMessage;
 
 const forms::PhaseTable& mainPhaseTable() {
     using forms::Names;
+    using forms::join;
     static const Names sectionData{"txtTeilstr", "txtTeilstrckmtr", "txtGeschw"};
     static const Names fittings{"txtRohrDN",    "txtVentDN",  "txtKVWert",    "txtVrbrchr",
                                 "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz"};
-    auto join = [](std::initializer_list<Names> parts) {
-        Names names;
-        for (const Names& part : parts) names.insert(names.end(), part.begin(), part.end());
-        return names;
-    };
     static const Names sum{"lblSumLstg", "txtGesLstg"};
     static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
     static const forms::PhaseTable table{
@@ -336,20 +333,8 @@ bool FrmHaupt::checkFittings() {
     auto consumer = checker_.whole(rules::consumerCount, txtVrbrchr);
     if (!consumer) return false;
     state_.consumerFlag = static_cast<float>(*consumer);
-    struct Count {
-        const forms::FieldRule& rule;
-        tk::TextField& field;
-        std::int16_t& stored;
-    };
-    for (Count count : {Count{rules::bendCount, txtBoganzahl, state_.bendCount},
-                        Count{rules::teeCount, txtTAnzahl, state_.teeCount},
-                        Count{rules::connectionCount, txtAnbindAnz, state_.connectionCount},
-                        Count{rules::reducerCount, txtReduAnz, state_.reducerCount}}) {
-        auto value = checker_.whole(count.rule, count.field);
-        if (!value) return false;
-        count.stored = *value;
-    }
-    return true;
+    return forms::checkFittingCounts(checker_, {txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+                                     state_);
 }
 
 void FrmHaupt::Steuerung2() {

@@ -21,6 +21,12 @@ bool named(const Names& names, std::string_view name) {
 
 }  // namespace
 
+Names join(std::initializer_list<Names> groups) {
+    Names names;
+    for (const Names& group : groups) names.insert(names.end(), group.begin(), group.end());
+    return names;
+}
+
 void showPhase(tk::Form& form, const PhaseTable& table, int phase, std::int16_t& currentPhase) {
     const PhaseRow& row = table.rows.at(static_cast<std::size_t>(phase));
     for (std::string_view name : table.shown)

@@ -3,6 +3,7 @@
 // controls that the steps move are shown, enabled and read-only, and where
 // the focus goes. Controls a table does not name are left alone.
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,9 @@
 namespace forms {
 
 using Names = std::vector<std::string_view>;
+
+// The names of several groups, one after the other.
+Names join(std::initializer_list<Names> groups);
 
 struct PhaseRow {
     Names visible;           // of the table's `shown`; the others are hidden

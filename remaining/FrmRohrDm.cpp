@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/FittingCounts.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
@@ -30,11 +31,7 @@ std::string numberNotFound(int number) {
 
 const forms::PhaseTable& remainingPhaseTable() {
     using forms::Names;
-    auto join = [](std::initializer_list<Names> parts) {
-        Names names;
-        for (const Names& part : parts) names.insert(names.end(), part.begin(), part.end());
-        return names;
-    };
+    using forms::join;
     static const Names shared{"txtStrNr", "txtHFlNr", "txtTlStrckNr", "txtTlStLng", "txtPverbrcht"};
     static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
     static const Names sum{"lblSumLstg", "txtGesLstg"};
@@ -320,20 +317,8 @@ bool FrmRohrDm::checkSection() {
     auto consumer = checker_.whole(rules::consumerCount, txtVrbrchr);
     if (!consumer) return false;
     state_.consumerFlag = static_cast<float>(*consumer);
-    struct Count {
-        const forms::FieldRule& rule;
-        tk::TextField& field;
-        std::int16_t& stored;
-    };
-    for (Count count : {Count{rules::bendCount, txtBoganzahl, state_.bendCount},
-                        Count{rules::teeCount, txtTAnzahl, state_.teeCount},
-                        Count{rules::connectionCount, txtAnbindAnz, state_.connectionCount},
-                        Count{rules::reducerCount, txtReduAnz, state_.reducerCount}}) {
-        auto value = checker_.whole(count.rule, count.field);
-        if (!value) return false;
-        count.stored = *value;
-    }
-    return true;
+    return forms::checkFittingCounts(checker_, {txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+                                     state_);
 }
 
 // The section needs the material and temperatures of the critical circuit;
