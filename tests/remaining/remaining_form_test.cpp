@@ -157,6 +157,53 @@ TEST_F(RemainingForm, AValveThatUsesUpTheAllotmentGivesNotice) {
     EXPECT_EQ(rest.phase(), RemainingPhase::Correction);
 }
 
+// A section that feeds no new consumer carries the load sum so far: from
+// the circuit's second section on, ">" is there without a "+".
+TEST_F(RemainingForm, ASectionWithoutANewConsumerCarriesTheLoadSoFar) {
+    sizeOneSection();
+    correct();
+    rest.cmdNaechsteTeilstrck.click();
+    EXPECT_TRUE(rest.cmdWeiter.visible());
+    returnWithoutChoice();
+    sizeSection("2", "5", {});
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.section.sectionLoad.at(2, 2), 1000.0);
+    // 1000 W at 20 K: 1000 / 23.26 = 42.99 kg/h, listed 43.
+    EXPECT_DOUBLE_EQ(state.section.listedMassFlow.at(2, 2), 43.0);
+}
+
+// The form's own bounds, also where they differ from the messages.
+TEST(RemainingRules, FieldsAtTheirBounds) {
+    namespace rest = remaining::rules;
+    struct Case {
+        const forms::FieldRule& rule;
+        const char* text;
+        forms::CheckStatus status;
+        double stored;
+    };
+    constexpr auto P = forms::CheckStatus::Passed;
+    constexpr auto F = forms::CheckStatus::Failed;
+    constexpr auto X = forms::CheckStatus::Fault;
+    const Case cases[] = {
+        {rest::sectionLength, "0,5", F, 0},  // its leading number is 0
+        {rest::sectionLength, "2,5", P, 2.5},    {rest::consumerCount, "2", F, 0},
+        {rest::consumerLoad, "50000", P, 50000}, {rest::consumerLoad, "50001", F, 0},
+        {rest::consumerNumber, "", X, 0},       // the consumer step's fault
+        {rest::riserNumber, "20,5", P, 20},     // the leading number 20
+        {rest::commonSectionNumber, "", F, 0},  // "0" first, which is below 1
+        {rest::correctionDn, "5", P, 5},        // the table refuses it later
+        {rest::correctionDn, "151", F, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rule.field << " \"" << c.text << "\"");
+        forms::CheckResult result = forms::checkField(c.rule, c.text);
+        EXPECT_EQ(result.status, c.status);
+        if (c.status == P) {
+            EXPECT_DOUBLE_EQ(result.value, c.stored);
+        }
+    }
+}
+
 // No field of either form takes a text that is no number with the decimal
 // comma, whatever its reading.
 TEST(FieldRulesOfBothForms, NoFieldTakesATextThatIsNoNumber) {
