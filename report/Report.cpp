@@ -1,0 +1,402 @@
+#include "report/Report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "listing/FormatMask.h"
+#include "toolkit/NumberText.h"
+
+namespace report {
+namespace {
+
+constexpr std::string_view kReportTitle = "Brevon/Pro die kleinen Helfer";
+constexpr std::string_view kTitle = "            Berechnung der Rohrweiten im 2-Rohrsystem";
+constexpr const char* kCourier = "Courier New";
+constexpr const char* kArial = "Arial";
+
+constexpr std::string_view kCriticalHeadings[] = {
+    "  Lf|TS | Leistg |Länge |Geschw|Wasser-|Rohr |Rohr |Geschw|Zetha |Druck |",
+    "  Nr|Nr |    Q   | TS   |  W   | menge |Di re| DN  |  W   | Wert |  P   |",
+    "    |   |   kW   |  m   | m/s  |  l/h  | mm  | mm  |  m/s |      |  mb  |",
+    " ---|---|--------|------|------|-------|-----|-----|------|------|------|"};
+constexpr std::string_view kRemainingHeadings[] = {
+    "  Lf|TS |Leistg|Länge|Zetha| Wasser |Rohr|Rohr|Geschw| Druck |Fakt|Rohr|Zetha|Druck |",
+    "  Nr|Nr |   Q  | TS  |wert |  menge |Dire| DN |  W   |  verl | f  | DN |wert |korrek|",
+    "    |   |   W  |  m  |     |  kg/h  | mm | mm |  m/s |   mb  |    | mm |     |  mb  |",
+    " ---|---|------|-----|-----|--------|----|----|------|-------|----|----|-----|------|"};
+
+std::string withComma(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// Fixed notation with the digits of `significant` figures, trailing zeros
+// dropped.
+template <typename T>
+std::string fixedText(T magnitude, int significant) {
+    char buffer[128];
+    int decimals = 0;
+    if (magnitude > 0) {
+        const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        decimals = std::clamp(significant - 1 - exponent, 0, 60);
+    }
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::fixed, decimals);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    return text.empty() ? "0" : text;
+}
+
+}  // namespace
+
+std::string generalNumber(double value) {
+    if (!std::isfinite(value)) value = 0;
+    // Fifteen significant digits first, as the listings show them.
+    char buffer[64];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::general, 15);
+    std::string digits(buffer, error == std::errc() ? end : buffer);
+    double rounded = std::fabs(value);
+    std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+    const std::string text = withComma(fixedText(rounded, 15));
+    return (value < 0 && text != "0" ? "-" : " ") + text + " ";
+}
+
+std::string generalNumber(float value) {
+    if (!std::isfinite(value)) value = 0;
+    char buffer[64];
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+    std::string text = withComma(std::string(buffer, error == std::errc() ? end : buffer));
+    return (value < 0 && text != "0" ? "-" : " ") + text + " ";
+}
+
+// --- The line in hand ---
+
+void Report::tab(int column) {
+    if (column_ > column - 1) endUncountedLine();
+    printer_.tab(column);
+    column_ = std::max(column_, column - 1);
+}
+
+// A section row stays one line: an item whose column the line has passed
+// follows at once (every number ends with its own blank).
+void Report::tabInRow(int column) {
+    if (column_ >= column - 1) return;
+    printer_.tab(column);
+    column_ = column - 1;
+}
+
+void Report::text(const std::string& text) {
+    printer_.text(text);
+    column_ += static_cast<int>(tk::characterCount(text));
+}
+
+// A header field that a tab follows ends in the cell before that tab.
+void Report::textCutBefore(const std::string& text, int column) {
+    const int room = std::max(0, column - 1 - column_);
+    std::string cut;
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > room) break;
+        cut += text[i];
+    }
+    this->text(cut);
+}
+
+void Report::number(double value) { text(generalNumber(value)); }
+void Report::number(float value) { text(generalNumber(value)); }
+void Report::number(std::int16_t value) { text(generalNumber(static_cast<double>(value))); }
+
+void Report::endLine() {
+    ++lineCounter_;
+    endUncountedLine();
+}
+
+void Report::endUncountedLine() {
+    printer_.endLine();
+    column_ = 0;
+}
+
+void Report::emptyLines(int count) {
+    for (int i = 0; i < count; ++i) endLine();
+}
+
+void Report::pageMark(int page) {
+    tab(48);
+    text("-" + generalNumber(static_cast<double>(page)) + "-");
+}
+
+// --- The blocks ---
+
+void Report::PrintReportHeader() {
+    const auto& h = state_.projectHeader;
+    endUncountedLine();
+    lineCounter_ = 0;
+    endLine();
+    printer_.setFont(kArial, 11, true);
+    tab(22);
+    text(std::string(kReportTitle));
+    endLine();
+    emptyLines(3);
+    tab(9);
+    textCutBefore("Projekt Nr.: " + h[0], 31);
+    tab(31);
+    textCutBefore("bearbeitet von: " + h[1], 60);
+    tab(60);
+    text("Datum: " + h[2]);
+    endLine();
+    tab(9);
+    textCutBefore("für: " + h[3], 31);
+    tab(31);
+    text(h[4]);
+    endLine();
+    tab(9);
+    textCutBefore("in: " + h[5], 40);
+    tab(40);
+    text(h[6]);
+    endLine();
+    tab(9);
+    text("Telefon: " + h[7]);
+    endLine();
+    tab(9);
+    textCutBefore("B.V.: " + h[8], 40);
+    tab(40);
+    text(h[9]);
+    endLine();
+    tab(9);
+    text("Telefon: " + h[10]);
+    endLine();
+    ++lineCounter_;  // the rule counts twice
+    tab(9);
+    text(std::string(74, '='));
+    endLine();
+    printer_.setFont(kCourier, 10, true);
+    checkBefore(1);
+}
+
+int Report::estimateOf(int riser) const {
+    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int sections = state_.riser.sectionsPerRiser.at(riser);
+    return riser <= lastRiser ? sections + 15 : sections + 12;
+}
+
+// Risers of the critical circuit, and with the remaining sections those of
+// the further circuits; nothing is checked after the last block.
+void Report::checkBefore(int next) {
+    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int lastBlock = withRemaining_ ? state_.riserIndex : lastRiser;
+    if (next > lastBlock || next > calc::kMaxRisers) return;
+    const int estimate = estimateOf(next);
+    state_.riser.blockLineEstimate.at(next) = static_cast<std::int16_t>(estimate);
+    CheckPageEnd(estimate);
+}
+
+void Report::PrintCriticalCircuit() {
+    endUncountedLine();
+    printer_.setFont(kCourier, 10, false);
+    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const auto& t = state_.section;
+    for (int r = 1; r <= lastRiser; ++r) {
+        endLine();
+        tab(6);
+        text(std::string(kTitle));
+        endLine();
+        endLine();
+        tab(6);
+        text("Rohrmaterial: " + calc::materialReportName(state_.materialCode));
+        endLine();
+        tab(6);
+        text("Vorlauftemperatur:");
+        tab(25);
+        number(state_.supplyTemperature);
+        text("°C");
+        tab(37);
+        text("Rücklauftemperatur:");
+        tab(58);
+        number(state_.returnTemperature);
+        text("°C");
+        endLine();
+        tab(6);
+        text("Strang-Nummer: ");
+        tab(22);
+        number(state_.riser.riserNumber.at(r));
+        tab(27);
+        text("Verbraucher-Nummer: ");
+        tab(48);
+        number(state_.riser.consumerNumber.at(r));
+        tab(57);
+        text("Umtriebsdruck : ");
+        tab(73);
+        number(state_.circulationPressure);
+        text(" mb");
+        endLine();
+        tab(6);
+        text(std::string(76, '_'));
+        endLine();
+        for (std::string_view heading : kCriticalHeadings) {
+            tab(6);
+            text(std::string(heading));
+            endLine();
+        }
+        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s) {
+            tabInRow(7);
+            number(static_cast<std::int16_t>(s));
+            tabInRow(10);
+            number(t.sectionNumber.at(r, s));
+            tabInRow(15);
+            number(t.sectionLoad.at(r, s));
+            tabInRow(23);
+            number(t.sectionLength.at(r, s));
+            tabInRow(31);
+            number(t.designVelocity.at(r, s));
+            tabInRow(38);
+            number(t.massFlow.at(r, s));
+            tabInRow(46);
+            number(t.requiredDiameter.at(r, s));
+            tabInRow(52);
+            number(t.criticalDn.at(r, s));
+            tabInRow(58);
+            number(t.velocity.at(r, s));
+            tabInRow(65);
+            number(t.zetaSum.at(r, s));
+            tabInRow(72);
+            number(t.pressureDrop.at(r, s));
+            endLine();
+        }
+        tab(7);
+        text(std::string(65, ' ') + "-------");
+        endLine();
+        tab(57);
+        text("Druckverlust:");
+        tab(72);
+        number(state_.riser.riserPressureDrop.at(r));
+        text(" mb");
+        endLine();
+        tab(72);
+        text("======");
+        endLine();
+        checkBefore(r + 1);
+    }
+}
+
+void Report::PrintRemainingSections() {
+    printer_.setFont(kCourier, 10, false);
+    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const auto& t = state_.section;
+    for (int r = lastRiser + 1; r <= state_.riserIndex; ++r) {
+        endLine();
+        tab(6);
+        text(std::string(kTitle));
+        endLine();
+        tab(6);
+        text("Strang-Nummer: ");
+        tab(22);
+        number(state_.riser.riserNumber.at(r));
+        tab(29);
+        text("Verbraucher-Nr:");
+        tab(47);
+        number(state_.riser.consumerNumber.at(r));
+        tab(55);
+        text("RestDruck:");
+        tab(68);
+        number(state_.riser.riserPressureDrop.at(r));
+        text(" mb");
+        endLine();
+        tab(6);
+        text(std::string(84, '_'));
+        endLine();
+        for (std::string_view heading : kRemainingHeadings) {
+            tab(6);
+            text(std::string(heading));
+            endLine();
+        }
+        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s) {
+            tabInRow(7);
+            number(static_cast<std::int16_t>(s));
+            tabInRow(11);
+            number(t.sectionNumber.at(r, s));
+            tabInRow(15);
+            number(t.sectionLoad.at(r, s));
+            tabInRow(21);
+            number(t.sectionLength.at(r, s));
+            tabInRow(28);
+            number(t.zetaSumCopy1.at(r, s));
+            tabInRow(34);
+            number(t.listedMassFlow.at(r, s));
+            tabInRow(42);
+            number(t.branchRequiredDiameter.at(r, s));
+            tabInRow(48);
+            number(t.sectionDn.at(r, s));
+            tabInRow(53);
+            number(t.branchVelocity.at(r, s));
+            tabInRow(60);
+            number(t.branchPressureDrop.at(r, s));
+            tabInRow(68);
+            number(t.fitFlag.at(r, s));
+            tabInRow(73);
+            number(t.correctedDn.at(r, s));
+            tabInRow(78);
+            number(t.zetaSumCopy2.at(r, s));
+            tabInRow(84);
+            number(t.correctedLossTab.at(r, s));
+            endLine();
+        }
+        tab(6);
+        text(std::string(53, ' ') + "---------" + std::string(15, ' ') + "--------");
+        endLine();
+        tab(6);
+        text(std::string(39, ' ') + "Druckverlust: ");
+        tab(61);
+        text(listing::formatNumber(state_.riser.riserBranchLoss.at(r), "####0.0") + " mb");
+        tab(85);
+        text(listing::formatNumber(state_.riser.riserCorrectedLoss.at(r), "####0.0") + " mb");
+        endLine();
+        checkBefore(r + 1);
+    }
+}
+
+void Report::CheckPageEnd(int estimate) {
+    emptyLines(2);
+    const int remaining = std::max(0, kLinesPerPage - lineCounter_);
+    if (remaining >= estimate) return;
+    emptyLines(std::max(0, remaining - 2));
+    pageMark(printer_.pageNumber() + 1);
+    endUncountedLine();
+    StartNewPage();
+}
+
+void Report::StartNewPage() {
+    lineCounter_ = 0;
+    printer_.newPage();
+    endLine();
+    pageMark(printer_.pageNumber());
+    endLine();
+    emptyLines(2);
+    printer_.setFont(kCourier, 10, true);
+    tab(6);
+    text(std::string(kTitle));
+    tab(67);
+    text("Projektnr.:" + state_.projectHeader[0]);
+    endUncountedLine();
+    printer_.setFont(kCourier, 10, false);
+    tab(6);
+    text(std::string(90, '_'));
+    endUncountedLine();
+}
+
+void printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections) {
+    printer.beginDocument();
+    Report report(printer, state, withRemainingSections);
+    report.PrintReportHeader();
+    report.PrintCriticalCircuit();
+    if (withRemainingSections) report.PrintRemainingSections();
+    printer.endDocument();
+}
+
+}  // namespace report
