@@ -407,10 +407,16 @@ void FrmRohrDm::cmdDNkorrektur_Click() {
             txtKorrDm);
         return;
     }
-    state_.section.correctedDn.at(state_.riserIndex, state_.sectionIndex) = *dn;
+    const int r = state_.riserIndex;
+    const int s = state_.sectionIndex;
+    state_.section.correctedDn.at(r, s) = *dn;
+    // The first zeta copy stays the sum at the selected size, as the listing
+    // shows it; the second takes the sum at the corrected size.
+    const double selectedZeta = state_.section.zetaSumCopy1.at(r, s);
     state_.valveZeta = 0;
     if (withValve()) hyd::ValveZetaFromKv(state_);
     hyd::SumSectionZeta(state_);
+    state_.section.zetaSumCopy1.at(r, s) = selectedZeta;
     hyd::RecomputeCorrectedSection(state_);
     BerechgausgabRst();
     showPhase(RemainingPhase::SectionDone);

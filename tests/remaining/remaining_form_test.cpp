@@ -157,6 +157,24 @@ TEST_F(RemainingForm, AValveThatUsesUpTheAllotmentGivesNotice) {
     EXPECT_EQ(rest.phase(), RemainingPhase::Correction);
 }
 
+// The work file and the report keep both zeta sums of a valve section: at
+// the selected size and at the corrected one. kv 2,5: at DN 10 (12.25 mm)
+// A = 117.86, zeta (2.3572)² = 5.56 → 5.6; at DN 25 (27 mm) A = 572.55,
+// zeta (11.451)² = 131.13 → 131.1.
+TEST_F(RemainingForm, BothZetaSumsOfACorrectedValveSectionAreKept) {
+    shareSections("2", "1", {});
+    addConsumers({"1000"});
+    windows.whenModal("frmArmaturen", [this] {
+        catalogue.frmArmaturen.txtKVWerte.enter("2,5");
+        returnFrom(catalogue.frmArmaturen);
+    });
+    sizeSection("1", "10", {});
+    ASSERT_EQ(rest.txtKorrDm.text(), "10");
+    correct("25");
+    EXPECT_DOUBLE_EQ(state.section.zetaSumCopy1.at(2, 1), 5.6);
+    EXPECT_DOUBLE_EQ(state.section.zetaSumCopy2.at(2, 1), 131.1);
+}
+
 // A section that feeds no new consumer carries the load sum so far: from
 // the circuit's second section on, ">" is there without a "+".
 TEST_F(RemainingForm, ASectionWithoutANewConsumerCarriesTheLoadSoFar) {
