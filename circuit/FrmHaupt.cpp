@@ -5,6 +5,7 @@
 #include <string>
 
 #include "circuit/MainFormRules.h"
+#include "forms/EndOfWork.h"
 #include "forms/FittingCounts.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
@@ -26,44 +27,46 @@ const forms::PhaseTable& mainPhaseTable() {
                                 "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz"};
     static const Names sum{"lblSumLstg", "txtGesLstg"};
     static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
+    // Stay open through a circuit; only a resumed circuit closes them.
+    static const Names circuit{"txtStrNr", "txtHFlNr", "optStahlrohr", "optCuRohr",
+                               "optWeStahlrohr"};
     static const forms::PhaseTable table{
         .shown = join({sum,
                        {"cmdNaechstVerbrauch", "cmdWeiter", "cmdTeilRohr"},
                        sectionData,
                        fittings,
                        {"cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig", "cmdRstTeilstr"}}),
-        .enabled = join({{"txtVorlauf", "txtRuecklauf"}, consumers, {"mnuItemArbeitunterbrechen"}}),
+        .enabled = join({circuit, {"txtVorlauf", "txtRuecklauf"}, consumers,
+                         {"mnuItemArbeitunterbrechen"}}),
         .readOnly = sectionData,
         .rows =
             {
                 // Start
                 {{"cmdNaechstVerbrauch"},
-                 join({{"txtVorlauf", "txtRuecklauf"}, consumers}),
+                 join({circuit, {"txtVorlauf", "txtRuecklauf"}, consumers}),
                  {},
                  "txtStrNr"},
                 // ConsumerAdded: the temperatures are disabled for good.
-                {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, {}, "txtHzKprNr"},
+                {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), join({circuit, consumers}), {},
+                 "txtHzKprNr"},
                 // SectionData
-                {join({sum, sectionData, {"cmdTeilRohr"}}), {}, {}, "txtTeilstr"},
+                {join({sum, sectionData, {"cmdTeilRohr"}}), circuit, {}, "txtTeilstr"},
                 // Fittings: the section data stay as the listing line shows them.
-                {join({sum, sectionData, fittings, {"cmdRechnen"}}), {}, sectionData, "txtRohrDN"},
+                {join({sum, sectionData, fittings, {"cmdRechnen"}}), circuit, sectionData,
+                 "txtRohrDN"},
                 // SectionComputed
                 {join({sum, sectionData, fittings, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
-                 {},
-                 sectionData,
-                 "cmdNaechsteTeilstrck"},
+                 circuit, sectionData, "cmdNaechsteTeilstrck"},
                 // NextSection
-                {join({sum, {"cmdNaechstVerbrauch"}}), consumers, {}, "txtHzKprNr"},
-                // CircuitFinished
+                {join({sum, {"cmdNaechstVerbrauch"}}), join({circuit, consumers}), {},
+                 "txtHzKprNr"},
+                // CircuitFinished: the work can be interrupted until the next riser.
                 {join({sum, sectionData, fittings, {"cmdRstTeilstr"}}),
-                 {"mnuItemArbeitunterbrechen"},
-                 sectionData,
-                 "cmdRstTeilstr"},
+                 join({circuit, {"mnuItemArbeitunterbrechen"}}), sectionData, "cmdRstTeilstr"},
                 // HandedOver
-                {join({sum, sectionData, fittings}),
-                 {"mnuItemArbeitunterbrechen"},
-                 sectionData,
-                 ""},
+                {join({sum, sectionData, fittings}), circuit, sectionData, ""},
+                // Resumed: a finished circuit brought back; only the next riser is open.
+                {{"cmdRstTeilstr"}, {"mnuItemArbeitunterbrechen"}, {}, "cmdRstTeilstr"},
             },
     };
     return table;
@@ -73,6 +76,7 @@ FrmHaupt::FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::Messag
                    catalogue::Catalogue& catalogue, forms::WorkflowServices& services)
     : tk::Form(windows, "frmHaupt", "Kalvoranberechnung"),
       state_(state),
+      messages_(messages),
       catalogue_(catalogue),
       services_(services),
       checker_(messages),
@@ -151,9 +155,22 @@ void FrmHaupt::startCircuit() {
         state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
     txtGesLstg.setText("");
     showPhase(MainPhase::Start);
+    state_.unsavedChanges = false;
 }
 
+void FrmHaupt::resumeFinishedCircuit() {
+    load();
+    showModeless();
+    txtAusgabeBerechn.setText(state_.reportText);
+    Label4.setVisible(false);
+    Label5.setVisible(true);
+    showPhase(MainPhase::Resumed);
+    state_.unsavedChanges = false;
+}
+
+// Every step that passed its checks ends here: the calculation has changed.
 void FrmHaupt::showPhase(MainPhase phase) {
+    state_.unsavedChanges = true;
     forms::showPhase(*this, mainPhaseTable(), static_cast<int>(phase), state_.mainPhase);
 }
 
@@ -404,18 +421,23 @@ void FrmHaupt::cmdRstTeilstr_Click() {
     state_.loadSum = 0;
 }
 
-void FrmHaupt::mnuSaveItem_Click() { services_.saveWork(); }
+void FrmHaupt::mnuSaveItem_Click() {
+    if (services_.saveWork(*this, txtAusgabeBerechn.text())) state_.unsavedChanges = false;
+}
 
-void FrmHaupt::mnuPrinterItem_Click() { services_.printReport(); }
+void FrmHaupt::mnuPrinterItem_Click() {
+    services_.printReport(*this, forms::ReportPart::CriticalCircuit);
+}
 
 void FrmHaupt::mnuItemArbeitunterbrechen_Click() {
-    if (!services_.interruptWork()) return;
+    if (!services_.interruptWork(txtAusgabeBerechn.text())) return;
     unload();
     windows().endProgram();
 }
 
-// Ends at once; nothing is saved.
+// Ends at once, after asking when work would be lost; nothing is saved.
 void FrmHaupt::mnuExitItem_Click() {
+    if (!forms::mayEnd(state_, messages_)) return;
     unload();
     windows().endProgram();
 }

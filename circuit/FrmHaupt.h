@@ -25,6 +25,7 @@ enum class MainPhase {
     NextSection,      // "Nächste Teilstrecke": consumers of a further section
     CircuitFinished,  // "Fertig"
     HandedOver,       // "Nächster   Strang": the remaining-sections form took over
+    Resumed,          // interrupted work brought back after "Fertig"
 };
 
 // Which controls each step shows, enables and makes read-only.
@@ -38,6 +39,9 @@ public:
     // New work: the first riser's critical circuit starts with its first
     // section and an empty load sum; the form shows its start.
     void startCircuit();
+    // Interrupted work brought back: the finished circuit's listing, and only
+    // "Nächster   Strang" to go on with.
+    void resumeFinishedCircuit();
     // Puts a step on screen and records it in the state.
     void showPhase(MainPhase phase);
     MainPhase phase() const { return static_cast<MainPhase>(state_.mainPhase); }
@@ -154,6 +158,7 @@ private:
     bool roomForAnotherRiser();
 
     calc::CalcState& state_;
+    tk::MessageBox& messages_;
     catalogue::Catalogue& catalogue_;
     forms::WorkflowServices& services_;
     forms::FieldChecker checker_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/FittingCounts.h"
+#include "forms/EndOfWork.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
@@ -46,7 +47,7 @@ const forms::PhaseTable& remainingPhaseTable() {
                        section,
                        {"cmdTeilRohr", "txtKorrDm", "cmdDNkorrektur", "cmdNaechsteTeilstrck",
                         "cmdFertig", "cmdNaechsterStrang"}}),
-        .enabled = consumers,
+        .enabled = join({consumers, {"mnuItemArbeitunterbrechen"}}),
         .readOnly = join({shared, correction}),
         .rows =
             {
@@ -73,10 +74,13 @@ const forms::PhaseTable& remainingPhaseTable() {
                 // consumer.
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
                  "txtHzKprNr"},
-                // RiserDone
+                // RiserDone: the work can be interrupted until the next riser.
                 {join({consumers, sum, correction, {"cmdNaechsterStrang"}}),
-                 {},
+                 {"mnuItemArbeitunterbrechen"},
                  join({shared, correction}),
+                 "cmdNaechsterStrang"},
+                // Resumed: a finished riser brought back; only the next riser is open.
+                {{"cmdNaechsterStrang"}, {"mnuItemArbeitunterbrechen"}, shared,
                  "cmdNaechsterStrang"},
             },
     };
@@ -161,7 +165,17 @@ void FrmRohrDm::open(const std::string& listing) {
     txtGesLstg.setText("");
 }
 
+void FrmRohrDm::resumeFinishedRiser() {
+    load();
+    showModeless();
+    txtAusgabeDN.setText(state_.reportText);
+    showPhase(RemainingPhase::Resumed);
+    state_.unsavedChanges = false;
+}
+
+// Every step that passed its checks ends here: the calculation has changed.
 void FrmRohrDm::showPhase(RemainingPhase phase) {
+    state_.unsavedChanges = true;
     forms::showPhase(*this, remainingPhaseTable(), static_cast<int>(phase), state_.remainingPhase);
 }
 
@@ -439,13 +453,11 @@ void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
     state_.listingLineCount += 1;
     state_.riser.sectionsPerRiser.at(state_.riserIndex) = state_.sectionIndex;
     clearSectionFields();
-    mnuItemArbeitunterbrechen.setEnabled(true);
     showPhase(RemainingPhase::NextSection);
 }
 
 void FrmRohrDm::cmdFertig_Click() {
     Umtrieb();
-    mnuItemArbeitunterbrechen.setEnabled(true);
     showPhase(RemainingPhase::RiserDone);
 }
 
@@ -476,18 +488,23 @@ void FrmRohrDm::cmdNaechsterStrang_Click() {
 
 // --- Menus ---
 
-void FrmRohrDm::mnuSaveItem_Click() { services_.saveWork(); }
+void FrmRohrDm::mnuSaveItem_Click() {
+    if (services_.saveWork(*this, txtAusgabeDN.text())) state_.unsavedChanges = false;
+}
 
-void FrmRohrDm::mnuPrinterItem_Click() { services_.printReport(); }
+void FrmRohrDm::mnuPrinterItem_Click() {
+    services_.printReport(*this, forms::ReportPart::WithRemainingSections);
+}
 
-// Ends at once; nothing is saved.
+// Ends at once, after asking when work would be lost; nothing is saved.
 void FrmRohrDm::mnuExitItem_Click() {
+    if (!forms::mayEnd(state_, messages_)) return;
     unload();
     windows().endProgram();
 }
 
 void FrmRohrDm::mnuItemArbeitunterbrechen_Click() {
-    if (!services_.interruptWork()) return;
+    if (!services_.interruptWork(txtAusgabeDN.text())) return;
     unload();
     windows().endProgram();
 }

@@ -25,6 +25,7 @@ enum class RemainingPhase {
     SectionDone,    // " Korrektur DN" passed
     NextSection,    // "Nächste Teilstrecke": consumers of a further section
     RiserDone,      // "Fertig"
+    Resumed,        // interrupted work brought back after "Fertig"
 };
 
 const forms::PhaseTable& remainingPhaseTable();
@@ -37,6 +38,9 @@ public:
     // The main form hands over: the form shows its shared sections with the
     // listing so far.
     void open(const std::string& listing);
+    // Interrupted work brought back: the listing, and only "Nächster   Strang"
+    // to go on with.
+    void resumeFinishedRiser();
     void showPhase(RemainingPhase phase);
     RemainingPhase phase() const { return static_cast<RemainingPhase>(state_.remainingPhase); }
 

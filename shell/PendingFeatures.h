@@ -15,9 +15,9 @@ public:
     using ShowRemaining = std::function<void(const std::string& listing)>;
     PendingFeatures(tk::MessageBox& messages, ShowRemaining showRemaining)
         : messages_(messages), showRemaining_(std::move(showRemaining)) {}
-    void saveWork() override;
-    void printReport() override;
-    bool interruptWork() override;
+    bool saveWork(const tk::Form& owner, const std::string& listing) override;
+    void printReport(const tk::Form& owner, forms::ReportPart part) override;
+    bool interruptWork(const std::string& listing) override;
     void showRemainingSections(const std::string& listing) override { showRemaining_(listing); }
 
 private:

@@ -195,6 +195,9 @@ struct Scratch {
     // The step each form is at; a resume puts the form back there.
     std::int16_t mainPhase = 0;
     std::int16_t remainingPhase = 0;
+    // A step changed the calculation since new work began, work was resumed
+    // or last saved.
+    bool unsavedChanges = false;
 
     // Pieces of the listing built last.
     std::string listingHeader;

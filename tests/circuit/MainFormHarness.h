@@ -15,9 +15,12 @@ namespace testing_support {
 
 class RecordingServices : public forms::WorkflowServices {
 public:
-    void saveWork() override { calls.push_back("save"); }
-    void printReport() override { calls.push_back("print"); }
-    bool interruptWork() override {
+    bool saveWork(const tk::Form&, const std::string&) override {
+        calls.push_back("save");
+        return true;
+    }
+    void printReport(const tk::Form&, forms::ReportPart) override { calls.push_back("print"); }
+    bool interruptWork(const std::string&) override {
         calls.push_back("interrupt");
         return interruptStores;
     }

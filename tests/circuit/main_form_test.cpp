@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -345,7 +346,7 @@ TEST_F(MainForm, EveryStepShowsItsPhase) {
          {},
          {"cmdRstTeilstr"},
          {},
-         {},
+         {"mnuItemArbeitunterbrechen"},  // only from "Fertig" to the next riser
          nullptr},
     };
     for (const Step& step : steps) {
@@ -423,6 +424,35 @@ TEST_F(MainForm, AProgramEndedInTheCatalogueGoesNoFurther) {
     EXPECT_EQ(form.txtKVWert.text(), "");
     EXPECT_EQ(form.txtVentDN.text(), "");
     EXPECT_EQ(state.kvValue, 0.0);
+}
+
+// "Beenden" with work changed since new work began asks first; "Nein"
+// keeps the program as it was.
+TEST(MainFormEnd, UnsavedWorkIsOnlyThrownAwayWhenTheUserSaysSo) {
+    struct Case {
+        bool changed;
+        std::deque<bool> answers;
+        bool ended;
+        std::size_t questions;
+    };
+    const Case cases[] = {{false, {}, true, 0}, {true, {false}, false, 1}, {true, {true}, true, 1}};
+    for (const Case& c : cases) {
+        testing_support::MainFormHarness h;
+        if (c.changed) {
+            h.enterCircuit();
+            h.addConsumer("1000");
+        }
+        h.messages.answers = c.answers;
+        h.form.mnuExitItem.click();
+        EXPECT_EQ(h.windows.ended(), c.ended);
+        EXPECT_EQ(h.form.loaded(), !c.ended);
+        EXPECT_EQ(h.messages.shown.size(), c.questions);
+        if (c.questions > 0) {
+            EXPECT_EQ(h.messages.last().title, "Beenden");
+            EXPECT_EQ(h.messages.last().text,
+                      "Die Eingaben seit dem letzten Speichern gehen verloren. Trotzdem beenden?");
+        }
+    }
 }
 
 enum class Phase { Consumers, Section, Fittings };

@@ -1,0 +1,11 @@
+#include "forms/EndOfWork.h"
+
+namespace forms {
+
+bool mayEnd(const calc::CalcState& state, tk::MessageBox& messages) {
+    if (!state.unsavedChanges) return true;
+    return messages.ask("Die Eingaben seit dem letzten Speichern gehen verloren. Trotzdem beenden?",
+                        "Beenden");
+}
+
+}  // namespace forms
