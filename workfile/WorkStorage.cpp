@@ -50,9 +50,9 @@ bool WorkStorage::interrupt(const std::string& listing) {
                                         ignored);
     const std::string text = workFileText(state_.project(), Lead::Without, listing);
     if (auto error = writeFileAtomically(interruptPath_, toWindows1252(text))) {
-        messages_.show("Die Arbeit konnte nicht aufgehoben werden: " + *error +
-                           ". Das Programm bleibt offen.",
-                       "Arbeit unterbrechen", tk::MessageStyle::Exclamation);
+        messages_.show(
+            "Die Arbeit konnte nicht aufgehoben werden: " + *error + ". Das Programm bleibt offen.",
+            "Arbeit unterbrechen", tk::MessageStyle::Exclamation);
         return false;
     }
     return true;

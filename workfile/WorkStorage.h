@@ -20,7 +20,10 @@ public:
     // `interruptPath` is where interrupted work is kept ("Aufheben").
     WorkStorage(calc::CalcState& state, tk::MessageBox& messages, tk::FileDialog& files,
                 std::string interruptPath)
-        : state_(state), messages_(messages), files_(files), interruptPath_(std::move(interruptPath)) {}
+        : state_(state),
+          messages_(messages),
+          files_(files),
+          interruptPath_(std::move(interruptPath)) {}
 
     // "&Speichern unter": the project with the form's listing as it stands.
     // True when written; a failure is told and leaves an existing file as it was.

@@ -227,7 +227,7 @@ TEST(WorkFile, DamagedFilesAreRefusedWithTheirLine) {
 }
 
 TEST(WorkFileDisk, AFailedWriteLeavesTheOldFile) {
-    const auto folder = std::filesystem::temp_directory_path() / "rohrweiten-files-test";
+    const auto folder = std::filesystem::temp_directory_path() / "rohrweiten-atomic-write";
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "Projekt.txt").string();
     ASSERT_FALSE(workfile::writeFileAtomically(path, "alt\r\n"));

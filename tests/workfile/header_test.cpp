@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/TestDoubles.h"
+#include "workfile/FrmPersoForm2.h"
+#include "workfile/WorkFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingHandOver : public workfile::HeaderHandOver {
+public:
+    void startNewWork() override { calls.push_back("new"); }
+    void showLoadedFile() override { calls.push_back("file"); }
+    void resumeWork() override { calls.push_back("resume"); }
+    std::vector<std::string> calls;
+};
+
+// The header window over a folder of its own for interrupted work.
+class HeaderWindow : public testing::Test {
+protected:
+    HeaderWindow() {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~HeaderWindow() override { fs::remove_all(folder); }
+
+    void write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    // A small project as the interrupt would keep it.
+    std::string keptWork() {
+        calc::Project p;
+        p.projectHeader[0] = "4711";
+        p.riserIndex = p.riserCount = p.lastRiserIndex = 1;
+        p.materialCode = p.pipeMaterial = 1;
+        p.riser.sectionsPerRiser.at(1) = 1;
+        return workfile::workFileText(p, workfile::Lead::Without, "Liste");
+    }
+    void open() {
+        form.load();
+        form.showModeless();
+    }
+
+    // A folder of each test's own: the tests run side by side.
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("rohrweiten-" +
+         std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const std::string aufheben = (folder / "Aufheben").string();
+    tk::ScriptedWindowSystem windows;
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    calc::CalcState state;
+    workfile::WorkStorage storage{state, messages, files, aufheben};
+    RecordingHandOver handOver;
+    workfile::FrmPersoForm2 form{windows, state, messages, storage, handOver};
+};
+
+TEST_F(HeaderWindow, OnlyTheDateLeadsToNewWork) {
+    open();
+    EXPECT_FALSE(form.mnuItemWeiter.enabled());  // nothing interrupted
+    form.txtPersDat3.enter("07.12.2026");
+    form.txtPersDat4.enter("Müller, \"Bau\"");
+    ASSERT_TRUE(form.cmdWeiter.click());
+    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
+    EXPECT_EQ(state.projectHeader[2], "07.12.2026");
+    EXPECT_EQ(state.projectHeader[3], "Müller, \"Bau\"");
+    EXPECT_FALSE(form.visible());
+}
+
+TEST_F(HeaderWindow, MissingInputKeepsWhatWasTyped) {
+    open();
+    form.txtPersDat5.enter("Anna");
+    form.cmdWeiter.click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().title, "Eingabe fehlt");
+    EXPECT_EQ(messages.last().style, tk::MessageStyle::Exclamation);
+    EXPECT_TRUE(form.txtPersDat1.hasFocus());
+    EXPECT_EQ(form.txtPersDat5.text(), "Anna");
+    EXPECT_TRUE(handOver.calls.empty());
+}
+
+// New work gives up kept work only when the user says so.
+TEST_F(HeaderWindow, NewWorkAsksBeforeItGivesUpInterruptedWork) {
+    write(aufheben, keptWork());
+    open();
+    EXPECT_TRUE(form.mnuItemWeiter.enabled());
+    form.txtPersDat1.enter("1");
+    messages.answers = {false, true};
+    form.cmdWeiter.click();
+    EXPECT_TRUE(fs::exists(aufheben));
+    EXPECT_TRUE(handOver.calls.empty());
+    EXPECT_EQ(messages.last().title, "Unterbrochene Arbeit");
+    form.cmdWeiter.click();
+    EXPECT_FALSE(fs::exists(aufheben));
+    EXPECT_FALSE(form.mnuItemWeiter.enabled());
+    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
+}
+
+TEST_F(HeaderWindow, ResumeTakesTheKeptWorkOver) {
+    write(aufheben, keptWork());
+    open();
+    form.mnuItemWeiter.click();
+    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"resume"}));
+    EXPECT_EQ(state.projectHeader[0], "4711");
+    EXPECT_EQ(state.reportText, "Liste");
+    EXPECT_EQ(state.materialName[0], "Stahlrohr");
+}
+
+// A damaged file: the message, the state as it was, and "&Weiter Arbeiten"
+// no longer offered; a refused "&Laden" leaves everything as it was.
+TEST_F(HeaderWindow, DamagedFilesChangeNothing) {
+    write(aufheben, keptWork().substr(0, 40));
+    const std::string damaged = (folder / "Projekt.txt").string();
+    write(damaged, "1\r\nkeine Zahlen\r\n");
+    open();
+    state.projectHeader[0] = "im Speicher";
+    form.mnuItemWeiter.click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().text, "Keine Arbeit gespeicher\n" + aufheben +
+                                        " ist keine lesbare Kalvoran-Datei (Zeile 14).");
+    EXPECT_FALSE(form.mnuItemWeiter.enabled());
+    EXPECT_TRUE(form.txtPersDat1.hasFocus());
+
+    files.answers = {damaged};
+    form.mnuItemOpen.click();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.last().title, "Datei nicht lesbar");
+    EXPECT_EQ(messages.last().text, damaged + " ist keine lesbare Kalvoran-Datei (Zeile 2).");
+    EXPECT_EQ(files.asked.back().filter, " Textdateien (*.txt)|*.txt|Dateien (*.Dat)|*.Dat|");
+    EXPECT_EQ(files.asked.back().title, "Öffnen der Kalvoran Datei");
+    EXPECT_TRUE(form.mnuItemOpen.enabled());
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ(state.projectHeader[0], "im Speicher");
+    EXPECT_TRUE(handOver.calls.empty());
+}
+
+// A save goes through a temporary file: a failed one leaves the file that
+// was there, and says so.
+TEST_F(HeaderWindow, SavesAreWholeOrNotAtAll) {
+    open();
+    state.riserIndex = state.riserCount = 1;
+    const std::string path = (folder / "Projekt").string();
+    files.answers = {path};
+    EXPECT_TRUE(storage.save(form, "Liste"));
+    EXPECT_EQ(files.asked.back().filter, "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT");
+    EXPECT_EQ(files.asked.back().defaultSuffix, "txt");
+    EXPECT_EQ(files.asked.back().owner, &form);
+    ASSERT_TRUE(fs::exists(path + ".txt"));  // a name without suffix gets ".txt"
+    files.answers = {(folder / "fehlt" / "Projekt.txt").string()};
+    EXPECT_FALSE(storage.save(form, "Liste"));
+    EXPECT_EQ(messages.last().title, "Speichern");
+    EXPECT_EQ(messages.last().text,
+              "Die Datei " + (folder / "fehlt" / "Projekt.txt").string() +
+                  " konnte nicht gespeichert werden: Der Ordner oder die Datei ist nicht "
+                  "vorhanden. Eine vorhandene Datei ist unverändert.");
+    files.answers = {""};  // cancelled: nothing written, nothing said
+    EXPECT_FALSE(storage.save(form, "Liste"));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+}  // namespace
