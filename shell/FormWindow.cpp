@@ -13,11 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QValidator>
 #include <stdexcept>
 
+#include "shell/Artwork.h"
 #include "shell/QtWindowSystem.h"
 
 namespace shell {
@@ -283,6 +285,12 @@ QWidget* FormWindow::makeWidget(tk::Control& control) {
     if (auto* button = dynamic_cast<tk::Button*>(&control)) return makeButton(*button);
     if (auto* option = dynamic_cast<tk::OptionButton*>(&control)) return makeOption(*option);
     if (auto* box = dynamic_cast<tk::ComboBox*>(&control)) return makeComboBox(*box);
+    if (dynamic_cast<tk::Picture*>(&control)) {
+        auto* picture = new Artwork(control.name() == "Image1" ? Artwork::Motif::Radiator
+                                                               : Artwork::Motif::Network);
+        control.setChangeListener([&control, picture] { syncCommon(control, picture); });
+        return picture;
+    }
     return makeLabel(dynamic_cast<tk::Label&>(control));
 }
 
@@ -344,8 +352,18 @@ void FormWindow::becomeDialogOf(QWidget* owner) {
     move(owner->frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+// A working window first appears in the middle of the screen.
+void FormWindow::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize size = sizeHint();
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
 void FormWindow::formShown(bool modal) {
     if (modal && !isVisible()) becomeDialogOf(windows_.workingWindow());
+    if (!modal && !shownBefore_) centreOnScreen();
+    shownBefore_ = true;
     if (!isVisible()) setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     show();
     raise();

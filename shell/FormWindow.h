@@ -60,6 +60,7 @@ private:
     void bindMenu(tk::MenuEntry& entry);
     bool isMenuShortcut(const QKeyEvent& key) const;
     void becomeDialogOf(QWidget* owner);
+    void centreOnScreen();
 
     tk::Form& form_;
     QtWindowSystem& windows_;
@@ -67,6 +68,7 @@ private:
     std::vector<QTimer*> timers_;
     std::vector<QAction*> menuActions_;
     bool closingByProgram_ = false;
+    bool shownBefore_ = false;
 };
 
 }  // namespace shell

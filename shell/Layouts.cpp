@@ -158,4 +158,73 @@ const FormLayout& remainingFormLayout() {
     return layout;
 }
 
+const FormLayout& titleLayout() {
+    static const FormLayout layout{QSize(520, 340),
+                                   {
+                                       {"Image1", {QRect(20, 20, 220, 150)}},
+                                       {"Image2", {QRect(280, 20, 220, 150)}},
+                                       {"Label3", {QRect(20, 186, 480, 30), Look::Heading}},
+                                       {"Label1", {QRect(170, 230, 80, 26), Look::Heading}},
+                                       {"Label6", {QRect(250, 230, 80, 26), Look::Heading}},
+                                       {"Label2", {QRect(170, 260, 240, 22)}},
+                                       {"cmdLesen", {QRect(210, 296, 100, 30)}},
+                                   }};
+    return layout;
+}
+
+const FormLayout& readMeLayout() {
+    static const FormLayout layout{QSize(760, 600),
+                                   {
+                                       {"Kopf", {QRect(10, 8, 200, 26), Look::Heading}},
+                                       {"Kopf2", {QRect(220, 12, 300, 22)}},
+                                       {"LeseTextRhr", {QRect(10, 42, 740, 506)}},
+                                       {"cdmWeiter", {QRect(650, 560, 100, 30)}},
+                                   }};
+    return layout;
+}
+
+// Project number, person and date side by side; the client's and the
+// site's data in their own groups below.
+const FormLayout& headerLayout() {
+    static const FormLayout layout{QSize(760, 476),
+                                   {
+                                       {"lblUeberschrift", {QRect(10, 8, 500, 28), Look::Heading}},
+                                       {"lblPersDat1", {QRect(20, 48, 150, 18)}},
+                                       {"txtPersDat1", {QRect(20, 68, 150, 24)}},
+                                       {"lblPersDat2", {QRect(200, 48, 250, 18)}},
+                                       {"txtPersDat2", {QRect(200, 68, 250, 24)}},
+                                       {"lblPersDat3", {QRect(480, 48, 150, 18)}},
+                                       {"txtPersDat3", {QRect(480, 68, 150, 24)}},
+                                       {"fraAuftraggeber", {QRect(10, 104, 740, 180)}},
+                                       {"lblPersDat4", {QRect(22, 124, 330, 18)}},
+                                       {"txtPersDat4", {QRect(22, 144, 330, 24)}},
+                                       {"lblPersDat5", {QRect(372, 124, 330, 18)}},
+                                       {"txtPersDat5", {QRect(372, 144, 330, 24)}},
+                                       {"lblPersDat6", {QRect(22, 174, 330, 18)}},
+                                       {"txtPersDat6", {QRect(22, 194, 330, 24)}},
+                                       {"lblPersDat7", {QRect(372, 174, 330, 18)}},
+                                       {"txtPersDat7", {QRect(372, 194, 330, 24)}},
+                                       {"lblPersDat8", {QRect(22, 224, 330, 18)}},
+                                       {"txtPersDat8", {QRect(22, 244, 330, 24)}},
+                                       {"fraBaustelle", {QRect(10, 292, 740, 130)}},
+                                       {"lblPersDat9", {QRect(22, 312, 330, 18)}},
+                                       {"txtPersDat9", {QRect(22, 332, 330, 24)}},
+                                       {"lblPersDat10", {QRect(372, 312, 330, 18)}},
+                                       {"txtPersDat10", {QRect(372, 332, 330, 24)}},
+                                       {"lblPersDat11", {QRect(22, 362, 330, 18)}},
+                                       {"txtPersDat11", {QRect(22, 382, 330, 24)}},
+                                       {"cmdWeiter", {QRect(640, 436, 110, 30)}},
+                                   }};
+    return layout;
+}
+
+const FormLayout& displayLayout() {
+    static const FormLayout layout{QSize(1130, 600),
+                                   {
+                                       {"Label1", {QRect(10, 6, 400, 26), Look::Heading}},
+                                       {"txtRohrAnzeig", {QRect(10, 40, 1110, 552), Look::Listing}},
+                                   }};
+    return layout;
+}
+
 }  // namespace shell

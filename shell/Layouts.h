@@ -11,5 +11,9 @@ const FormLayout& mainFormLayout();
 // buttons side by side at the bottom.
 FormLayout catalogueLayout(const catalogue::CatalogueFormData& data);
 const FormLayout& remainingFormLayout();
+const FormLayout& titleLayout();
+const FormLayout& readMeLayout();
+const FormLayout& headerLayout();
+const FormLayout& displayLayout();
 
 }  // namespace shell

@@ -1,38 +1,102 @@
 #include "shell/Program.h"
 
+#include <QPrintDialog>
+#include <QStandardPaths>
+
+#include "report/Report.h"
 #include "shell/Layouts.h"
+#include "shell/QtPrinter.h"
 
 namespace shell {
+
+std::string interruptFilePath() {
+    return (QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+            QStringLiteral("/Aufheben"))
+        .toStdString();
+}
 
 Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     : messages_(messages ? *messages : qtMessages_),
       files_(files ? *files : qtFiles_),
       guard_(state_, messages_),
+      storage_(state_, messages_, files_, interruptFilePath()),
       catalogue_(windows_, state_),
-      pending_(messages_, [this](const std::string& listing) { frmRohrDm_.open(listing); }),
-      frmHaupt_(windows_, state_, messages_, catalogue_, pending_),
-      frmRohrDm_(windows_, state_, messages_, catalogue_, pending_) {
+      frmHaupt_(windows_, state_, messages_, catalogue_, *this),
+      frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
+      frmPersoForm2_(windows_, state_, messages_, storage_, *this),
+      frmTitel2Rohr_(
+          windows_, [this] { showHeader(); }, [this] { showReadMe(); }),
+      frmRhrAnzeigeLesen_(windows_, [this] { showHeader(); }),
+      frmForm4_(windows_,
+                [this] { printReport(frmForm4_, forms::ReportPart::WithRemainingSections); }) {
+    windows_.setEventGuard(&guard_);
+    choosePrinter = [](QPrinter& printer, QWidget* owner) {
+        QPrintDialog dialog(&printer, owner);
+        return dialog.exec() == QDialog::Accepted;
+    };
     auto add = [this](tk::Form& form, const FormLayout& layout) {
         formWindows_.push_back(std::make_unique<FormWindow>(form, windows_, layout));
     };
-    windows_.setEventGuard(&guard_);
+    add(frmTitel2Rohr_, titleLayout());
+    add(frmRhrAnzeigeLesen_, readMeLayout());
+    add(frmPersoForm2_, headerLayout());
     add(frmHaupt_, mainFormLayout());
+    add(frmRohrDm_, remainingFormLayout());
+    add(frmForm4_, displayLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
-    add(frmRohrDm_, remainingFormLayout());
 }
 
 Program::~Program() = default;
 
-void Program::start() {
-    frmHaupt_.startCircuit();
-    frmHaupt_.showModeless();
-}
+void Program::start() { frmTitel2Rohr_.showModeless(); }
 
 FormWindow* Program::window(const std::string& formName) const {
     for (const auto& window : formWindows_)
         if (window->form().name() == formName) return window.get();
     return nullptr;
+}
+
+void Program::showHeader() {
+    frmPersoForm2_.showModeless();
+    frmPersoForm2_.txtPersDat1.setFocus();
+}
+
+void Program::showReadMe() { frmRhrAnzeigeLesen_.showModeless(); }
+
+bool Program::saveWork(const tk::Form& owner, const std::string& listing) {
+    return storage_.save(owner, listing);
+}
+
+// Nothing is printed when the user cancels the print dialog.
+void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(printer, windows_.windowOf(owner))) return;
+    QtPrinter out(printer);
+    report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
+}
+
+bool Program::interruptWork(const std::string& listing) { return storage_.interrupt(listing); }
+
+void Program::showRemainingSections(const std::string& listing) { frmRohrDm_.open(listing); }
+
+void Program::startNewWork() {
+    frmHaupt_.startCircuit();
+    frmHaupt_.showModeless();
+}
+
+void Program::showLoadedFile() {
+    frmForm4_.showModeless();
+    frmForm4_.txtRohrAnzeig.setText(state_.reportText);
+}
+
+void Program::resumeWork() {
+    if (state_.riserCount < 2) {
+        frmHaupt_.resumeFinishedCircuit();
+        return;
+    }
+    frmRohrDm_.resumeFinishedRiser();
+    messages_.show("Klicken Sie auf Nächsten Strang", "Weiter Arbeiten", tk::MessageStyle::None);
 }
 
 }  // namespace shell

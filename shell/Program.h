@@ -1,5 +1,8 @@
 #pragma once
-// The running program: the calculation state, the forms and their windows.
+// The running program: the calculation state, the forms and their windows,
+// and what the forms hand on to each other.
+#include <QPrinter>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,32 +10,61 @@
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
 #include "forms/FaultGuard.h"
-#include "shell/FormWindow.h"
-#include "shell/PendingFeatures.h"
-#include "shell/QtDialogs.h"
+#include "forms/WorkflowServices.h"
 #include "remaining/FrmRohrDm.h"
+#include "shell/FormWindow.h"
+#include "shell/QtDialogs.h"
 #include "shell/QtWindowSystem.h"
+#include "shell/StartWindows.h"
 #include "state/CalcState.h"
+#include "workfile/FrmPersoForm2.h"
+#include "workfile/WorkStorage.h"
 
 namespace shell {
 
-class Program {
+// Where interrupted work is kept: the program's data folder of the user
+// (on Linux ~/.local/share/rohrweiten/Aufheben).
+std::string interruptFilePath();
+
+class Program : public forms::WorkflowServices, public workfile::HeaderHandOver {
 public:
     // Without arguments the program uses Qt's message box and file dialog;
     // tests hand in recording ones.
     Program(tk::MessageBox* messages = nullptr, tk::FileDialog* files = nullptr);
-    ~Program();
+    ~Program() override;
 
+    // The title window, as the program starts.
     void start();
+
+    // How "&Drucken" gets its printer: the print dialog, unless a test
+    // chooses. False when the user cancelled.
+    std::function<bool(QPrinter& printer, QWidget* owner)> choosePrinter;
 
     calc::CalcState& state() { return state_; }
     circuit::FrmHaupt& frmHaupt() { return frmHaupt_; }
     remaining::FrmRohrDm& frmRohrDm() { return frmRohrDm_; }
+    workfile::FrmPersoForm2& frmPersoForm2() { return frmPersoForm2_; }
+    FrmTitel2Rohr& frmTitel2Rohr() { return frmTitel2Rohr_; }
+    FrmForm4& frmForm4() { return frmForm4_; }
     catalogue::Catalogue& catalogue() { return catalogue_; }
     FormWindow* window(const std::string& formName) const;
     QtWindowSystem& windows() { return windows_; }
 
+    // WorkflowServices
+    bool saveWork(const tk::Form& owner, const std::string& listing) override;
+    void printReport(const tk::Form& owner, forms::ReportPart part) override;
+    bool interruptWork(const std::string& listing) override;
+    void showRemainingSections(const std::string& listing) override;
+
+    // HeaderHandOver
+    void startNewWork() override;
+    void showLoadedFile() override;
+    void resumeWork() override;
+
 private:
+    void showHeader();
+    void showReadMe();
+
     calc::CalcState state_;
     QtWindowSystem windows_;
     QtMessageBox qtMessages_;
@@ -40,10 +72,14 @@ private:
     tk::MessageBox& messages_;
     tk::FileDialog& files_;
     forms::FaultGuard guard_;
+    workfile::WorkStorage storage_;
     catalogue::Catalogue catalogue_;
-    PendingFeatures pending_;
     circuit::FrmHaupt frmHaupt_;
     remaining::FrmRohrDm frmRohrDm_;
+    workfile::FrmPersoForm2 frmPersoForm2_;
+    FrmTitel2Rohr frmTitel2Rohr_;
+    FrmRhrAnzeigeLesen frmRhrAnzeigeLesen_;
+    FrmForm4 frmForm4_;
     std::vector<std::unique_ptr<FormWindow>> formWindows_;
 };
 

@@ -187,6 +187,12 @@ private:
     std::function<void()> handler_;
 };
 
+// A picture; the window layer draws it.
+class Picture : public Control {
+public:
+    using Control::Control;
+};
+
 class Timer : public Control {
 public:
     Timer(Form& form, std::string name, int intervalMs, bool running);

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -29,7 +31,13 @@ class MainWindow : public testing::Test {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 
-    MainWindow() { program.start(); }
+    MainWindow() {
+        program.choosePrinter = [this](QPrinter&, QWidget* owner) {
+            printOwners.push_back(owner);
+            return false;
+        };
+        program.startNewWork();
+    }
     // A program ended by a test asked the application to quit; the request
     // is taken here, or it would end the next test's modal loops at once.
     ~MainWindow() override {
@@ -81,6 +89,7 @@ protected:
     tk::RecordingMessageBox messages;
     tk::ScriptedFileDialog files;
     shell::Program program{&messages, &files};
+    std::vector<QWidget*> printOwners;
 };
 
 TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
@@ -237,23 +246,18 @@ TEST_F(MainWindow, MenuShortcutsInAFieldBelongToTheMenu) {
     field->setCursorPosition(1);
     struct Press {
         Qt::Key key;
-        const char* message;  // the entry's answer; null when disabled
+        std::size_t fileDialogs, printDialogs;  // what the entry has asked by then
     };
     const Press presses[] = {
-        {Qt::Key_S, "Speichern unter ist noch nicht verfügbar."},
-        {Qt::Key_D, "Drucken ist noch nicht verfügbar."},
-        {Qt::Key_U, nullptr},  // "&Arbeitunterbrechen" is disabled at start
+        {Qt::Key_S, 1, 0},  // "&Speichern unter" asks for a file name
+        {Qt::Key_D, 1, 1},  // "&Drucken" for a printer
+        {Qt::Key_U, 1, 1},  // "&Arbeitunterbrechen" is disabled at start
     };
     for (const Press& press : presses) {
         SCOPED_TRACE(press.key);
-        messages.shown.clear();
         QTest::keyClick(field, press.key, Qt::ControlModifier);
-        if (press.message) {
-            ASSERT_EQ(messages.shown.size(), 1u);
-            EXPECT_TRUE(messages.last().text.starts_with(press.message)) << messages.last().text;
-        } else {
-            EXPECT_TRUE(messages.shown.empty());
-        }
+        EXPECT_EQ(files.asked.size(), press.fileDialogs);
+        EXPECT_EQ(printOwners.size(), press.printDialogs);
         EXPECT_EQ(field->text(), "12");
         EXPECT_EQ(field->cursorPosition(), 1);
     }
@@ -273,7 +277,8 @@ TEST_F(MainWindow, AHiddenWindowsShortcutsNeverRun) {
     ASSERT_TRUE(next->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(next));
     QTest::keyClick(find<QLineEdit>("txtStrNr", "frmRohrDm"), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    ASSERT_EQ(files.asked.size(), 1u);
+    EXPECT_EQ(files.asked[0].owner, &program.frmRohrDm());
 }
 
 // The whole window, frame and menu bar included, fits a 1366×768 screen
@@ -360,7 +365,8 @@ TEST_F(MainWindow, AFileDialogBelongsToItsFormAndAddsTheSuffix) {
 
 // Every control of every window has a place of its own on the screen.
 TEST_F(MainWindow, EveryControlIsPlaced) {
-    for (const char* form : {"frmHaupt", "frmArmaturen", "frmArmaturen2", "frmRohrDm"}) {
+    for (const char* form : {"frmTitel2Rohr", "frmRhrAnzeigeLesen", "frmPersoForm2", "frmHaupt",
+                             "frmArmaturen", "frmArmaturen2", "frmRohrDm", "frmForm4"}) {
         shell::FormWindow* window = program.window(form);
         ASSERT_NE(window, nullptr) << form;
         for (tk::Control* control : window->form().controls()) {
@@ -434,6 +440,115 @@ TEST(Layouts, AWindowDestroyedBeforeItsFormLeavesItsControlsUsable) {
     form.hide();
     form.unload();
     EXPECT_FALSE(form.loaded());
+}
+
+// The whole chain as a user meets it: title, header, both stages, a save;
+// then a new start that opens the file and prints it to PDF.
+TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
+    ensureApplication();
+    QDir folder(QDir::temp().filePath(QStringLiteral("rohrweiten-whole-program")));
+    folder.removeRecursively();
+    QDir().mkpath(folder.path());
+    qputenv("XDG_DATA_HOME", folder.path().toUtf8());
+    const std::string saved = folder.filePath(QStringLiteral("projekt.txt")).toStdString();
+    const QString pdf = folder.filePath(QStringLiteral("bericht.pdf"));
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    std::string listing;
+    {
+        shell::Program program(&messages, &files);
+        auto widget = [&](const char* form, const char* name) {
+            return program.window(form)->findChild<QWidget*>(name);
+        };
+        auto type = [&](const char* form, const char* name, const char* text) {
+            auto* edit = static_cast<QLineEdit*>(widget(form, name));
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, QString::fromUtf8(text));
+        };
+        auto click = [&](const char* form, const char* name) {
+            QTest::mouseClick(widget(form, name), Qt::LeftButton);
+        };
+        auto leaveCatalogue = [&] {
+            QTimer::singleShot(
+                0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
+        };
+        program.start();
+        EXPECT_TRUE(program.window("frmTitel2Rohr")->isVisible());
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return program.window("frmPersoForm2")->isVisible(); }, 6000));
+        EXPECT_FALSE(program.window("frmTitel2Rohr")->isVisible());
+        type("frmPersoForm2", "txtPersDat1", "0815");
+        type("frmPersoForm2", "txtPersDat2", "J. Maier");
+        click("frmPersoForm2", "cmdWeiter");
+        ASSERT_TRUE(program.window("frmHaupt")->isVisible());
+
+        const char* main = "frmHaupt";
+        QTest::mouseClick(widget(main, "optStahlrohr"), Qt::LeftButton);
+        type(main, "txtStrNr", "3");
+        type(main, "txtHFlNr", "12");
+        type(main, "txtVorlauf", "90");
+        type(main, "txtRuecklauf", "70");
+        type(main, "txtHkLstgW", "2326");
+        click(main, "cmdNaechstVerbrauch");
+        click(main, "cmdWeiter");
+        type(main, "txtTeilstr", "7");
+        type(main, "txtTeilstrckmtr", "10");
+        type(main, "txtGeschw", "0,5");
+        leaveCatalogue();
+        click(main, "cmdTeilRohr");
+        type(main, "txtRohrDN", "15");
+        click(main, "cmdRechnen");
+        click(main, "cmdFertig");
+        click(main, "cmdRstTeilstr");
+
+        const char* rest = "frmRohrDm";
+        ASSERT_TRUE(program.window(rest)->isVisible());
+        type(rest, "txtStrNr", "4");
+        type(rest, "txtHFlNr", "31");
+        click(rest, "cmdStromkreis");
+        type(rest, "txtHzKprNr", "1");
+        type(rest, "txtHkLstgW", "1500");
+        click(rest, "cmdNaechstVerbrauch");
+        leaveCatalogue();
+        click(rest, "cmdWeiter");
+        type(rest, "txtTeistr", "21");
+        type(rest, "txtTeilstrckmtr", "6");
+        click(rest, "cmdTeilRohr");
+        click(rest, "cmdDNkorrektur");
+        click(rest, "cmdFertig");
+        EXPECT_TRUE(messages.shown.empty());
+
+        files.answers = {saved};
+        program.window(rest)->menuAction("mnuSaveItem")->trigger();
+        ASSERT_TRUE(QFile::exists(QString::fromStdString(saved)));
+        listing = program.frmRohrDm().txtAusgabeDN.text();
+    }
+    {
+        shell::Program program(&messages, &files);
+        program.choosePrinter = [&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        program.start();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return program.window("frmPersoForm2")->isVisible(); }, 6000));
+        files.answers = {saved};
+        program.window("frmPersoForm2")->menuAction("mnuItemOpen")->trigger();
+        ASSERT_TRUE(program.window("frmForm4")->isVisible());
+        EXPECT_EQ(program.frmForm4().txtRohrAnzeig.text(), listing);
+        EXPECT_EQ(program.state().projectHeader[1], "J. Maier");
+        program.window("frmForm4")->menuAction("mnuItemPrinter")->trigger();
+    }
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QByteArray content = printed.readAll();
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r") +
+                  content.count("/Type /Page "),
+              1);
+    EXPECT_TRUE(messages.shown.empty());
+    folder.removeRecursively();
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     tk::RecordingMessageBox messages;
     shell::Program running(&messages);
     program = &running;
-    running.start();
+    running.startNewWork();
     save("frmHaupt", "hauptformular-start.png");
 
     QTest::mouseClick(find<QRadioButton>("frmHaupt", "optStahlrohr"), Qt::LeftButton);

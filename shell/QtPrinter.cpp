@@ -1,0 +1,63 @@
+#include "shell/QtPrinter.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include "toolkit/NumberText.h"
+
+namespace shell {
+
+void QtPrinter::beginDocument() {
+    printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(15, 10, 15, 10), QPageLayout::Millimeter));
+    painter_.begin(&printer_);
+    const QRect paint = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    area_ = QRectF(0, 0, paint.width(), paint.height());
+    cellWidth_ = area_.width() / kColumns;
+    lineHeight_ = area_.height() / kLines;
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::Monospace);
+    courier.setPointSizeF(10);
+    const double advance = QFontMetricsF(courier, &printer_).horizontalAdvance(QLatin1Char('M'));
+    fontScale_ = advance > 0 ? cellWidth_ / advance : 1;
+    painter_.setClipRect(area_);
+    setFont("Courier New", 10, false);
+    column_ = line_ = 0;
+    page_ = 1;
+}
+
+void QtPrinter::tab(int column) {
+    if (column_ > column - 1) endLine();
+    column_ = std::max(column_, column - 1);
+}
+
+void QtPrinter::text(const std::string& text) {
+    const QRectF cell(column_ * cellWidth_, line_ * lineHeight_, area_.width(), lineHeight_);
+    painter_.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      QString::fromStdString(text));
+    column_ += static_cast<int>(tk::characterCount(text));
+}
+
+void QtPrinter::endLine() {
+    ++line_;
+    column_ = 0;
+}
+
+void QtPrinter::setFont(const std::string& name, double size, bool bold) {
+    QFont font(QString::fromStdString(name));
+    font.setStyleHint(name == "Arial" ? QFont::SansSerif : QFont::Monospace);
+    font.setPointSizeF(size * fontScale_);
+    font.setBold(bold);
+    painter_.setFont(font);
+}
+
+void QtPrinter::newPage() {
+    printer_.newPage();
+    ++page_;
+    line_ = column_ = 0;
+}
+
+void QtPrinter::endDocument() { painter_.end(); }
+
+}  // namespace shell
