@@ -20,8 +20,8 @@ using forms::kProjectFullMessage;
 using forms::kSupplyNotAboveReturnMessage;
 
 const forms::PhaseTable& mainPhaseTable() {
-    using forms::Names;
     using forms::join;
+    using forms::Names;
     static const Names sectionData{"txtTeilstr", "txtTeilstrckmtr", "txtGeschw"};
     static const Names fittings{"txtRohrDN",    "txtVentDN",  "txtKVWert",    "txtVrbrchr",
                                 "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz"};
@@ -36,8 +36,8 @@ const forms::PhaseTable& mainPhaseTable() {
                        sectionData,
                        fittings,
                        {"cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig", "cmdRstTeilstr"}}),
-        .enabled = join({circuit, {"txtVorlauf", "txtRuecklauf"}, consumers,
-                         {"mnuItemArbeitunterbrechen"}}),
+        .enabled = join(
+            {circuit, {"txtVorlauf", "txtRuecklauf"}, consumers, {"mnuItemArbeitunterbrechen"}}),
         .readOnly = sectionData,
         .rows =
             {
@@ -47,7 +47,9 @@ const forms::PhaseTable& mainPhaseTable() {
                  {},
                  "txtStrNr"},
                 // ConsumerAdded: the temperatures are disabled for good.
-                {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), join({circuit, consumers}), {},
+                {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}),
+                 join({circuit, consumers}),
+                 {},
                  "txtHzKprNr"},
                 // SectionData
                 {join({sum, sectionData, {"cmdTeilRohr"}}), circuit, {}, "txtTeilstr"},
@@ -55,10 +57,12 @@ const forms::PhaseTable& mainPhaseTable() {
                 {join({sum, sectionData, fittings, {"cmdRechnen"}}), circuit, sectionData,
                  "txtRohrDN"},
                 // SectionComputed
-                {join({sum, sectionData, fittings, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
-                 circuit, sectionData, "cmdNaechsteTeilstrck"},
+                {join({sum, sectionData, fittings, {"cmdNaechsteTeilstrck", "cmdFertig"}}), circuit,
+                 sectionData, "cmdNaechsteTeilstrck"},
                 // NextSection
-                {join({sum, {"cmdNaechstVerbrauch"}}), join({circuit, consumers}), {},
+                {join({sum, {"cmdNaechstVerbrauch"}}),
+                 join({circuit, consumers}),
+                 {},
                  "txtHzKprNr"},
                 // CircuitFinished: the work can be interrupted until the next riser.
                 {join({sum, sectionData, fittings, {"cmdRstTeilstr"}}),
@@ -151,8 +155,11 @@ void FrmHaupt::startCircuit() {
     if (state_.riserCount < 1) state_.riserCount = 1;
     state_.lastRiserIndex = state_.riserIndex;
     state_.loadSum = 0;
-    if (calc::isSectionSlot(state_.riserIndex, 1))
+    if (calc::isSectionSlot(state_.riserIndex, 1)) {
         state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
+        // A riser begins with one section; a file keeps the sections counted.
+        state_.riser.sectionsPerRiser.at(state_.riserIndex) = 1;
+    }
     txtGesLstg.setText("");
     showPhase(MainPhase::Start);
     state_.unsavedChanges = false;

@@ -238,6 +238,7 @@ void readMainBody(Reader& in, calc::Project& p, Position& position) {
             t.criticalDn.at(r, s) = in.whole(f[6], kShortMin, kShortMax);
             t.velocity.at(r, s) = in.real(f[7]);
             t.zetaSum.at(r, s) = in.real(f[8]);
+            t.zetaSumCopy1.at(r, s) = t.zetaSumCopy2.at(r, s) = t.zetaSum.at(r, s);
             t.pressureDrop.at(r, s) = in.real(f[9]);
         });
         auto foot = in.record(3);
@@ -262,7 +263,6 @@ void readRemainingBody(Reader& in, calc::Project& p, const Position& position) {
             t.sectionLoad.at(r, s) = in.real(f[1]);
             t.sectionLength.at(r, s) = in.real(f[2]);
             t.zetaSumCopy1.at(r, s) = in.real(f[3]);
-            t.zetaSum.at(r, s) = t.zetaSumCopy1.at(r, s);
             t.listedMassFlow.at(r, s) = in.real(f[4]);
             t.massFlow.at(r, s) = t.listedMassFlow.at(r, s);
             t.branchRequiredDiameter.at(r, s) = in.single(f[5]);
@@ -271,6 +271,7 @@ void readRemainingBody(Reader& in, calc::Project& p, const Position& position) {
             t.branchPressureDrop.at(r, s) = in.real(f[8]);
             t.fitFlag.at(r, s) = in.whole(f[9], kShortMin, kShortMax);
             t.zetaSumCopy2.at(r, s) = in.real(f[10]);
+            t.zetaSum.at(r, s) = t.zetaSumCopy2.at(r, s);  // the sum last formed
             t.correctedDn.at(r, s) = in.whole(f[11], kShortMin, kShortMax);
             t.correctedLossTab.at(r, s) = in.real(f[12]);
         });

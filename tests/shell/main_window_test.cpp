@@ -551,4 +551,92 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
     folder.removeRecursively();
 }
 
+// Work interrupted in either stage comes back at a new start in the form
+// where it stopped, with its state and listing whole.
+TEST(WholeProgram, InterruptedWorkResumesWhereItStopped) {
+    ensureApplication();
+    QDir folder(QDir::temp().filePath(QStringLiteral("rohrweiten-interrupt")));
+    folder.removeRecursively();
+    qputenv("XDG_DATA_HOME", folder.path().toUtf8());
+    for (bool remainingStage : {false, true}) {
+        SCOPED_TRACE(remainingStage ? "remaining stage" : "critical circuit");
+        tk::RecordingMessageBox messages;
+        tk::ScriptedFileDialog files;
+        calc::Project kept;
+        std::string listing;
+        {
+            shell::Program program(&messages, &files);
+            program.startNewWork();
+            auto& main = program.frmHaupt();
+            main.optStahlrohr.click();
+            main.txtStrNr.enter("3");
+            main.txtHFlNr.enter("12");
+            main.txtVorlauf.enter("90");
+            main.txtRuecklauf.enter("70");
+            main.txtHkLstgW.enter("2326");
+            main.cmdNaechstVerbrauch.click();
+            main.cmdWeiter.click();
+            main.txtTeilstr.enter("7");
+            main.txtTeilstrckmtr.enter("10");
+            main.txtGeschw.enter("0,5");
+            QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
+            main.cmdTeilRohr.click();
+            main.txtRohrDN.enter("15");
+            main.cmdRechnen.click();
+            EXPECT_FALSE(main.mnuItemArbeitunterbrechen.enabled());  // only after "Fertig"
+            main.cmdFertig.click();
+            tk::MenuEntry* interrupt = &main.mnuItemArbeitunterbrechen;
+            listing = main.txtAusgabeBerechn.text();
+            if (remainingStage) {
+                main.cmdRstTeilstr.click();
+                auto& rest = program.frmRohrDm();
+                EXPECT_FALSE(rest.mnuItemArbeitunterbrechen.enabled());
+                rest.txtStrNr.enter("4");
+                rest.txtHFlNr.enter("31");
+                rest.cmdStromkreis.click();
+                rest.txtHzKprNr.enter("1");
+                rest.txtHkLstgW.enter("1500");
+                rest.cmdNaechstVerbrauch.click();
+                QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
+                rest.cmdWeiter.click();
+                rest.txtTeistr.enter("21");
+                rest.txtTeilstrckmtr.enter("6");
+                rest.cmdTeilRohr.click();
+                rest.cmdDNkorrektur.click();
+                rest.cmdFertig.click();
+                interrupt = &rest.mnuItemArbeitunterbrechen;
+                listing = rest.txtAusgabeDN.text();
+            }
+            kept = program.state().project();
+            ASSERT_TRUE(interrupt->click());
+            EXPECT_TRUE(program.windows().ended());
+            EXPECT_TRUE(messages.shown.empty());
+        }
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);  // take the ended program's quit
+        QApplication::exec();
+        shell::Program program(&messages, &files);
+        auto& header = program.frmPersoForm2();
+        header.showModeless();
+        ASSERT_TRUE(header.mnuItemWeiter.enabled());
+        header.mnuItemWeiter.click();
+        EXPECT_TRUE(program.state().project() == kept);
+        if (remainingStage) {
+            EXPECT_TRUE(program.frmRohrDm().visible());
+            EXPECT_EQ(program.frmRohrDm().phase(), remaining::RemainingPhase::Resumed);
+            EXPECT_EQ(program.frmRohrDm().txtAusgabeDN.text(), listing);
+            EXPECT_TRUE(program.frmRohrDm().cmdNaechsterStrang.visible());
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(messages.last().text, "Klicken Sie auf Nächsten Strang");
+        } else {
+            EXPECT_TRUE(program.frmHaupt().visible());
+            EXPECT_EQ(program.frmHaupt().phase(), circuit::MainPhase::Resumed);
+            EXPECT_EQ(program.frmHaupt().txtAusgabeBerechn.text(), listing);
+            EXPECT_TRUE(program.frmHaupt().Label5.visible());
+            EXPECT_FALSE(program.frmHaupt().txtHzKprNr.enabled());
+            EXPECT_FALSE(program.frmHaupt().optCuRohr.enabled());
+        }
+    }
+    folder.removeRecursively();
+}
+
 }  // namespace

@@ -79,16 +79,19 @@ calc::Project sampleProject() {
                 t.requiredDiameter.at(r, s) = 12.3f;
                 t.criticalDn.at(r, s) = 15;
                 t.velocity.at(r, s) = 0.34;
-                t.zetaSum.at(r, s) = 7.8;
+                // As the main form forms them: the sum and both copies alike.
+                t.zetaSum.at(r, s) = t.zetaSumCopy1.at(r, s) = t.zetaSumCopy2.at(r, s) = 7.8;
                 t.pressureDrop.at(r, s) = 3.2;
             } else {
-                t.zetaSumCopy1.at(r, s) = t.zetaSum.at(r, s) = 59.2;
+                // The sum at the selected size, then the one at the corrected size,
+                // which the section keeps as its sum.
+                t.zetaSumCopy1.at(r, s) = 59.2;
                 t.branchRequiredDiameter.at(r, s) = 20.5f;
                 t.sectionDn.at(r, s) = 20;
                 t.branchVelocity.at(r, s) = 0.07;
                 t.branchPressureDrop.at(r, s) = 1.8;
                 t.fitFlag.at(r, s) = -1;
-                t.zetaSumCopy2.at(r, s) = 61.1;
+                t.zetaSumCopy2.at(r, s) = t.zetaSum.at(r, s) = 61.1;
                 t.correctedDn.at(r, s) = 25;
                 t.correctedLossTab.at(r, s) = 0.6;
             }
