@@ -88,9 +88,13 @@ QWidget* makeTextArea(tk::TextField& field) {
     area->setLineWrapMode(QPlainTextEdit::NoWrap);
     field.setChangeListener([&field, area] {
         QString shown = listingText(field.text());
-        if (area->toPlainText() != shown) {
+        const QString before = area->toPlainText();
+        if (before != shown) {
+            // A listing that grows shows its end; a new text its beginning.
+            const bool appended = !before.isEmpty() && shown.startsWith(before);
             area->setPlainText(shown);
-            area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+            QScrollBar* bar = area->verticalScrollBar();
+            bar->setValue(appended ? bar->maximum() : bar->minimum());
         }
         syncCommon(field, area);
     });

@@ -3,11 +3,15 @@
 // and of the finished circuit. Run under a display (xvfb-run).
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 #include "shell/Program.h"
 #include "tests/support/TestDoubles.h"
@@ -77,15 +81,67 @@ void remainingSection(const char* load, const char* number, const char* length, 
     click(rest, "cmdDNkorrektur");
 }
 
+// Waits, with the events running, until the window is shown.
+void waitFor(const char* form) {
+    if (!QTest::qWaitFor([form] { return program->window(form)->isVisible(); }, 6000))
+        std::fprintf(stderr, "%s did not appear\n", form);
+}
+
+// The title window, then the read-me that its "Lesen" opens.
+void titleAndReadMe() {
+    tk::RecordingMessageBox messages;
+    shell::Program running(&messages);
+    program = &running;
+    running.start();
+    if (!QTest::qWaitFor([] { return find<QPushButton>("frmTitel2Rohr", "cmdLesen")->isVisible(); },
+                         3000))
+        std::fprintf(stderr, "Lesen did not appear\n");
+    save("frmTitel2Rohr", "titelblatt.png");
+    click("frmTitel2Rohr", "cmdLesen");
+    waitFor("frmRhrAnzeigeLesen");
+    save("frmRhrAnzeigeLesen", "liesmich.png");
+}
+
+// A new start that opens the saved file in the display window.
+void openedFile(const QString& saved) {
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    files.answers = {saved.toStdString()};
+    shell::Program running(&messages, &files);
+    program = &running;
+    running.start();
+    waitFor("frmPersoForm2");
+    running.window("frmPersoForm2")->menuAction("mnuItemOpen")->trigger();
+    save("frmForm4", "anzeige-geladene-datei.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rohrweiten"));
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString saved = QDir::temp().filePath(QStringLiteral("rohrweiten-bilder.txt"));
+    titleAndReadMe();
+
     tk::RecordingMessageBox messages;
-    shell::Program running(&messages);
+    tk::ScriptedFileDialog files;
+    shell::Program running(&messages, &files);
     program = &running;
-    running.startNewWork();
+    running.start();
+    waitFor("frmPersoForm2");
+    for (auto [field, text] : {std::pair{"txtPersDat1", "2026-117"},
+                               {"txtPersDat2", "J. Maier"},
+                               {"txtPersDat3", "07.12.2026"},
+                               {"txtPersDat4", "Bauverein Nord"},
+                               {"txtPersDat6", "Lindenstr. 4"},
+                               {"txtPersDat7", "50667 Köln"},
+                               {"txtPersDat9", "Am Hang 3"},
+                               {"txtPersDat10", "50667 Köln"}}) {
+        static_cast<tk::TextField&>(*running.frmPersoForm2().find(field)).enter(text);
+    }
+    save("frmPersoForm2", "projektblatt.png");
+    click("frmPersoForm2", "cmdWeiter");
     save("frmHaupt", "hauptformular-start.png");
 
     QTest::mouseClick(find<QRadioButton>("frmHaupt", "optStahlrohr"), Qt::LeftButton);
@@ -133,5 +189,19 @@ int main(int argc, char* argv[]) {
     click(rest, "cmdFertig");
     program->window(rest)->resize(1130, 740);  // the listing grows with the window
     save(rest, "restteilstrecken-fertig.png");
-    return messages.shown.empty() ? 0 : 1;
+
+    // The report as PDF (its pages are turned into pictures with pdftoppm),
+    // and the work saved for the display window.
+    running.choosePrinter = [](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder + QStringLiteral("/bericht.pdf"));
+        return true;
+    };
+    running.window(rest)->menuAction("mnuPrinterItem")->trigger();
+    files.answers = {saved.toStdString()};
+    running.window(rest)->menuAction("mnuSaveItem")->trigger();
+    const bool quiet = messages.shown.empty();
+    openedFile(saved);
+    QFile::remove(saved);
+    return quiet ? 0 : 1;
 }
