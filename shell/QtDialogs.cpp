@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpacerItem>
 #include <QStringList>
 
@@ -66,13 +67,34 @@ bool QtMessageBox::ask(const std::string& text, const std::string& title) {
     return box.clickedButton() == yes;
 }
 
+namespace {
+
+// "*.txt" as "*.[tT][xX][tT]": suffixes match regardless of case.
+QString anyCase(const QString& pattern) {
+    QString result;
+    for (QChar c : pattern) {
+        if (c.isLetter())
+            result += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
+}
+
+}  // namespace
+
+// The descriptions are shown as they are; the patterns behind them, which
+// the dialog hides, match in any case.
 QString qtFilter(const std::string& filter) {
     QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1].trimmed();
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries << parts[i].trimmed() + QStringLiteral(" (") + patterns + QStringLiteral(")");
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].trimmed().split(
+                 QRegularExpression(QStringLiteral("[; ]+")), Qt::SkipEmptyParts))
+            patterns << anyCase(pattern);
+        entries << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QStringLiteral(")");
     }
     return entries.join(QStringLiteral(";;"));
 }
@@ -84,6 +106,7 @@ std::string QtFileDialog::choose(const tk::FileRequest& request) {
     const bool saving = request.mode == tk::FileDialogMode::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +22,13 @@ namespace {
 
 void ensureApplication() {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Interrupted work of the tests never meets the user's own.
+    static const QByteArray data =
+        QDir::temp()
+            .filePath(
+                QStringLiteral("rohrweiten-test-data-%1").arg(QCoreApplication::applicationPid()))
+            .toUtf8();
+    qputenv("XDG_DATA_HOME", data);
     static int argc = 1;
     static char name[] = "shell_tests";
     static char* argv[] = {name, nullptr};
@@ -361,6 +369,16 @@ TEST_F(MainWindow, AFileDialogBelongsToItsFormAndAddsTheSuffix) {
                         "", &program.frmHaupt(), "txt"});
     EXPECT_EQ(owner, program.window("frmHaupt"));
     EXPECT_TRUE(chosen.ends_with("rohrweiten-probe.txt")) << chosen;
+
+    // The suffixes match in any case; the descriptions stay as they are.
+    const QStringList filters =
+        shell::qtFilter(" Textdateien (*.txt)|*.txt|Dateien (*.Dat)|*.Dat|").split(";;");
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_TRUE(filters[1].startsWith("Dateien (*.Dat) ("));
+    const QString pattern = filters[1].section('(', -1).chopped(1);
+    for (const char* name : {"projekt.dat", "projekt.DAT", "projekt.Dat"})
+        EXPECT_TRUE(QRegularExpression::fromWildcard(pattern).match(name).hasMatch()) << name;
+    EXPECT_FALSE(QRegularExpression::fromWildcard(pattern).match("projekt.txt").hasMatch());
 }
 
 // Every control of every window has a place of its own on the screen.
