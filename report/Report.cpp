@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <variant>
 
 #include "listing/FormatMask.h"
 #include "toolkit/NumberText.h"
@@ -132,6 +133,23 @@ void Report::pageMark(int page) {
     text("-" + generalNumber(static_cast<double>(page)) + "-");
 }
 
+// A section row: one line, whatever the widths of its values.
+void Report::row(std::initializer_list<Item> items) {
+    for (const Item& item : items) {
+        tabInRow(item.column);
+        std::visit([this](auto value) { number(value); }, item.value);
+    }
+    endLine();
+}
+
+void Report::headings(std::span<const std::string_view> lines) {
+    for (std::string_view heading : lines) {
+        tab(6);
+        text(std::string(heading));
+        endLine();
+    }
+}
+
 // --- The blocks ---
 
 void Report::PrintReportHeader() {
@@ -239,36 +257,19 @@ void Report::PrintCriticalCircuit() {
         tab(6);
         text(std::string(76, '_'));
         endLine();
-        for (std::string_view heading : kCriticalHeadings) {
-            tab(6);
-            text(std::string(heading));
-            endLine();
-        }
-        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s) {
-            tabInRow(7);
-            number(static_cast<std::int16_t>(s));
-            tabInRow(10);
-            number(t.sectionNumber.at(r, s));
-            tabInRow(15);
-            number(t.sectionLoad.at(r, s));
-            tabInRow(23);
-            number(t.sectionLength.at(r, s));
-            tabInRow(31);
-            number(t.designVelocity.at(r, s));
-            tabInRow(38);
-            number(t.massFlow.at(r, s));
-            tabInRow(46);
-            number(t.requiredDiameter.at(r, s));
-            tabInRow(52);
-            number(t.criticalDn.at(r, s));
-            tabInRow(58);
-            number(t.velocity.at(r, s));
-            tabInRow(65);
-            number(t.zetaSum.at(r, s));
-            tabInRow(72);
-            number(t.pressureDrop.at(r, s));
-            endLine();
-        }
+        headings(kCriticalHeadings);
+        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s)
+            row({{7, static_cast<std::int16_t>(s)},
+                 {10, t.sectionNumber.at(r, s)},
+                 {15, t.sectionLoad.at(r, s)},
+                 {23, t.sectionLength.at(r, s)},
+                 {31, t.designVelocity.at(r, s)},
+                 {38, t.massFlow.at(r, s)},
+                 {46, t.requiredDiameter.at(r, s)},
+                 {52, t.criticalDn.at(r, s)},
+                 {58, t.velocity.at(r, s)},
+                 {65, t.zetaSum.at(r, s)},
+                 {72, t.pressureDrop.at(r, s)}});
         tab(7);
         text(std::string(65, ' ') + "-------");
         endLine();
@@ -311,42 +312,22 @@ void Report::PrintRemainingSections() {
         tab(6);
         text(std::string(84, '_'));
         endLine();
-        for (std::string_view heading : kRemainingHeadings) {
-            tab(6);
-            text(std::string(heading));
-            endLine();
-        }
-        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s) {
-            tabInRow(7);
-            number(static_cast<std::int16_t>(s));
-            tabInRow(11);
-            number(t.sectionNumber.at(r, s));
-            tabInRow(15);
-            number(t.sectionLoad.at(r, s));
-            tabInRow(21);
-            number(t.sectionLength.at(r, s));
-            tabInRow(28);
-            number(t.zetaSumCopy1.at(r, s));
-            tabInRow(34);
-            number(t.listedMassFlow.at(r, s));
-            tabInRow(42);
-            number(t.branchRequiredDiameter.at(r, s));
-            tabInRow(48);
-            number(t.sectionDn.at(r, s));
-            tabInRow(53);
-            number(t.branchVelocity.at(r, s));
-            tabInRow(60);
-            number(t.branchPressureDrop.at(r, s));
-            tabInRow(68);
-            number(t.fitFlag.at(r, s));
-            tabInRow(73);
-            number(t.correctedDn.at(r, s));
-            tabInRow(78);
-            number(t.zetaSumCopy2.at(r, s));
-            tabInRow(84);
-            number(t.correctedLossTab.at(r, s));
-            endLine();
-        }
+        headings(kRemainingHeadings);
+        for (int s = 1; s <= state_.riser.sectionsPerRiser.at(r); ++s)
+            row({{7, static_cast<std::int16_t>(s)},
+                 {11, t.sectionNumber.at(r, s)},
+                 {15, t.sectionLoad.at(r, s)},
+                 {21, t.sectionLength.at(r, s)},
+                 {28, t.zetaSumCopy1.at(r, s)},
+                 {34, t.listedMassFlow.at(r, s)},
+                 {42, t.branchRequiredDiameter.at(r, s)},
+                 {48, t.sectionDn.at(r, s)},
+                 {53, t.branchVelocity.at(r, s)},
+                 {60, t.branchPressureDrop.at(r, s)},
+                 {68, t.fitFlag.at(r, s)},
+                 {73, t.correctedDn.at(r, s)},
+                 {78, t.zetaSumCopy2.at(r, s)},
+                 {84, t.correctedLossTab.at(r, s)}});
         tab(6);
         text(std::string(53, ' ') + "---------" + std::string(15, ' ') + "--------");
         endLine();

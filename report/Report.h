@@ -3,7 +3,12 @@
 // riser of the critical circuit and, printed from the remaining-sections
 // form or the display window, one block per further riser; 68 lines a page,
 // placed by character columns.
+#include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "state/CalcState.h"
 #include "toolkit/Printer.h"
@@ -36,6 +41,12 @@ private:
     void number(double value);
     void number(float value);
     void number(std::int16_t value);
+    struct Item {
+        int column;
+        std::variant<double, float, std::int16_t> value;
+    };
+    void row(std::initializer_list<Item> items);
+    void headings(std::span<const std::string_view> lines);
     void endLine();  // ends a counted line
     void endUncountedLine();
     void emptyLines(int count);
