@@ -49,8 +49,8 @@ bool isBlank(std::string_view text) {
 
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++count;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
     return count;
 }
 

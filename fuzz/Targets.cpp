@@ -1,0 +1,49 @@
+#include "fuzz/Targets.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "circuit/MainFormRules.h"
+#include "remaining/RemainingRules.h"
+#include "toolkit/NumberText.h"
+#include "workfile/Encoding.h"
+#include "workfile/WorkFile.h"
+
+namespace fuzz {
+
+void workFile(std::string_view bytes) {
+    const std::string text = workfile::fromWindows1252(bytes);
+    for (workfile::Lead lead : {workfile::Lead::With, workfile::Lead::Without}) {
+        workfile::ReadOutcome read = workfile::readWorkFile(text, lead);
+        if (!read.project) continue;
+        const std::string again = workfile::workFileText(*read.project, lead, read.project->reportText);
+        workfile::ReadOutcome reread = workfile::readWorkFile(again, lead);
+        // What was read whole is written so that it reads again.
+        if (!reread.project) std::abort();
+        workfile::toWindows1252(again);
+    }
+}
+
+void fieldText(std::string_view text) {
+    tk::isBlank(text);
+    if (auto value = tk::leadingNumberValue(text)) {
+        tk::toInt16(*value);
+        tk::standardText(*value);
+    }
+    if (auto value = tk::localeValue(text)) tk::standardText(tk::roundHalfEven(*value));
+    tk::wholeNumber(text);
+    namespace main = circuit::rules;
+    namespace rest = remaining::rules;
+    for (const forms::FieldRule* rule :
+         {&main::riserNumber, &main::circuitConsumerNumber, &main::supplyTemperature,
+          &main::returnTemperature, &main::consumerNumber, &main::consumerLoad,
+          &main::sectionNumber, &main::sectionLength, &main::designVelocity, &main::pipeDn,
+          &main::kv, &main::consumerCount, &rest::riserNumber, &rest::circuitConsumerNumber,
+          &rest::commonSectionNumber, &rest::commonLength, &rest::commonPressure,
+          &rest::consumerNumber, &rest::consumerLoad, &rest::sectionNumber, &rest::sectionLength,
+          &rest::kv, &rest::consumerCount, &rest::correctionDn, &rest::bendCount, &rest::teeCount,
+          &rest::connectionCount, &rest::reducerCount})
+        forms::checkField(*rule, text);
+}
+
+}  // namespace fuzz
