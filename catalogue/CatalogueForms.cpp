@@ -143,6 +143,7 @@ std::optional<CatalogueChoice> Catalogue::Arma(Caller caller) {
         std::vector<tk::Button*> buttons = dialog->returnButtons();
         buttons[0]->setVisible(toRemaining);
         buttons[1]->setVisible(!toRemaining);
+        dialog->setDefaultButton(buttons[toRemaining ? 0 : 1]);
     }
     frmArmaturen.showModal();
     if (frmArmaturen.windows().ended()) return std::nullopt;

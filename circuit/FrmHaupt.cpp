@@ -45,32 +45,32 @@ const forms::PhaseTable& mainPhaseTable() {
                 {{"cmdNaechstVerbrauch"},
                  join({circuit, {"txtVorlauf", "txtRuecklauf"}, consumers}),
                  {},
-                 "txtStrNr"},
+                 "txtStrNr", "cmdNaechstVerbrauch"},
                 // ConsumerAdded: the temperatures are disabled for good.
                 {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}),
                  join({circuit, consumers}),
                  {},
-                 "txtHzKprNr"},
+                 "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // SectionData
-                {join({sum, sectionData, {"cmdTeilRohr"}}), circuit, {}, "txtTeilstr"},
+                {join({sum, sectionData, {"cmdTeilRohr"}}), circuit, {}, "txtTeilstr", "cmdTeilRohr"},
                 // Fittings: the section data stay as the listing line shows them.
                 {join({sum, sectionData, fittings, {"cmdRechnen"}}), circuit, sectionData,
-                 "txtRohrDN"},
+                 "txtRohrDN", "cmdRechnen"},
                 // SectionComputed
                 {join({sum, sectionData, fittings, {"cmdNaechsteTeilstrck", "cmdFertig"}}), circuit,
-                 sectionData, "cmdNaechsteTeilstrck"},
+                 sectionData, "cmdNaechsteTeilstrck", "cmdNaechsteTeilstrck"},
                 // NextSection
                 {join({sum, {"cmdNaechstVerbrauch"}}),
                  join({circuit, consumers}),
                  {},
-                 "txtHzKprNr"},
+                 "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // CircuitFinished: the work can be interrupted until the next riser.
                 {join({sum, sectionData, fittings, {"cmdRstTeilstr"}}),
-                 join({circuit, {"mnuItemArbeitunterbrechen"}}), sectionData, "cmdRstTeilstr"},
+                 join({circuit, {"mnuItemArbeitunterbrechen"}}), sectionData, "cmdRstTeilstr", "cmdRstTeilstr"},
                 // HandedOver
-                {join({sum, sectionData, fittings}), circuit, sectionData, ""},
+                {join({sum, sectionData, fittings}), circuit, sectionData, "", ""},
                 // Resumed: a finished circuit brought back; only the next riser is open.
-                {{"cmdRstTeilstr"}, {"mnuItemArbeitunterbrechen"}, {}, "cmdRstTeilstr"},
+                {{"cmdRstTeilstr"}, {"mnuItemArbeitunterbrechen"}, {}, "cmdRstTeilstr", "cmdRstTeilstr"},
             },
     };
     return table;

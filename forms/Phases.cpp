@@ -39,6 +39,9 @@ void showPhase(tk::Form& form, const PhaseTable& table, int phase, std::int16_t&
         field->setReadOnly(named(row.readOnly, name));
     }
     if (!row.focus.empty()) control(form, row.focus).setFocus();
+    form.setDefaultButton(row.defaultButton.empty()
+                              ? nullptr
+                              : dynamic_cast<tk::Button*>(&control(form, row.defaultButton)));
     currentPhase = static_cast<std::int16_t>(phase);
 }
 

@@ -21,6 +21,8 @@ struct PhaseRow {
     Names enabled;           // of the table's `enabled`; the others are disabled
     Names readOnly;          // of the table's `readOnly`; the others are editable
     std::string_view focus;  // empty: the focus stays where it is
+    // The button that Enter in a field presses: the step's own; empty for none.
+    std::string_view defaultButton = {};
 };
 
 struct PhaseTable {

@@ -52,36 +52,36 @@ const forms::PhaseTable& remainingPhaseTable() {
         .rows =
             {
                 // Shared
-                {{"cmdAddition", "cmdStromkreis"}, consumers, {}, "txtStrNr"},
+                {{"cmdAddition", "cmdStromkreis"}, consumers, {}, "txtStrNr", "cmdAddition"},
                 // Consumers
-                {join({consumers, {"cmdNaechstVerbrauch"}}), consumers, shared, "txtHzKprNr"},
+                {join({consumers, {"cmdNaechstVerbrauch"}}), consumers, shared, "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // ConsumerAdded
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
-                 "txtHzKprNr"},
+                 "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // SectionData
-                {join({consumers, sum, section, {"cmdTeilRohr"}}), {}, shared, "txtTeistr"},
+                {join({consumers, sum, section, {"cmdTeilRohr"}}), {}, shared, "txtTeistr", "cmdTeilRohr"},
                 // Correction: the section's fields stay as they were taken.
                 {join({consumers, sum, section, {"txtKorrDm", "cmdDNkorrektur"}}),
                  {},
                  join({shared, section}),
-                 "txtKorrDm"},
+                 "txtKorrDm", "cmdDNkorrektur"},
                 // SectionDone
                 {join({consumers, sum, correction, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
                  {},
                  join({shared, correction}),
-                 "cmdNaechsteTeilstrck"},
+                 "cmdNaechsteTeilstrck", "cmdNaechsteTeilstrck"},
                 // NextSection: a section may carry the load sum so far without a new
                 // consumer.
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
-                 "txtHzKprNr"},
+                 "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // RiserDone: the work can be interrupted until the next riser.
                 {join({consumers, sum, correction, {"cmdNaechsterStrang"}}),
                  {"mnuItemArbeitunterbrechen"},
                  join({shared, correction}),
-                 "cmdNaechsterStrang"},
+                 "cmdNaechsterStrang", "cmdNaechsterStrang"},
                 // Resumed: a finished riser brought back; only the next riser is open.
                 {{"cmdNaechsterStrang"}, {"mnuItemArbeitunterbrechen"}, shared,
-                 "cmdNaechsterStrang"},
+                 "cmdNaechsterStrang", "cmdNaechsterStrang"},
             },
     };
     return table;

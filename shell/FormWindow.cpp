@@ -243,6 +243,7 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
             form_.setFocus(control);
     });
     if (!client->hasGrowing()) client->setFixedSize(layout.clientSize);
+    assignAccessKeys();
     form.setListener(this);
     windows.addWindow(form, this);
     if (form.loaded())
@@ -327,6 +328,34 @@ bool FormWindow::isMenuShortcut(const QKeyEvent& key) const {
     return false;
 }
 
+// Menus open with Alt and their first letter; each button gets the first
+// letter of its caption that no menu or earlier button of the window uses.
+// The captions stay as they are, only underlined.
+void FormWindow::assignAccessKeys() {
+    QString used;
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        QString title = menu->title();
+        if (!title.contains(QLatin1Char('&'))) title.prepend(QLatin1Char('&'));
+        menu->setTitle(title);
+        used += title.at(title.indexOf(QLatin1Char('&')) + 1).toLower();
+    }
+    for (tk::Control* control : form_.controls()) {
+        auto* button = dynamic_cast<tk::Button*>(control);
+        auto* push = button ? qobject_cast<QPushButton*>(widgetFor(button->name())) : nullptr;
+        if (!push) continue;
+        QString caption = QString::fromStdString(button->caption());
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            const QChar c = caption.at(i).toLower();
+            if (c < QLatin1Char('a') || c > QLatin1Char('z') || used.contains(c)) continue;
+            used += c;
+            caption.insert(i, QLatin1Char('&'));
+            break;
+        }
+        push->setText(caption);
+    }
+}
+
 // A menu shortcut pressed in a field belongs to the menu: the field neither
 // claims it (Ctrl+U would erase a line edit, Ctrl+E move its cursor) nor sees
 // the key when the entry is disabled.
@@ -336,6 +365,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
         if (overrideAsked) event->ignore();
         return true;
+    }
+    // Enter in a field presses the step's button.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        tk::Button* button = form_.defaultButton();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button && button->usable()) {
+            button->click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -375,11 +413,16 @@ void FormWindow::formShown(bool modal) {
     focusMoved();
 }
 
+// A dialog that closes gives the keyboard back to the window it belongs to.
 void FormWindow::formHidden() {
     closingByProgram_ = true;
     hide();
     closingByProgram_ = false;
     windows_.modalFormLeft(form_);
+    if (QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        owner->activateWindow();
+        if (auto* ownerWindow = dynamic_cast<FormWindow*>(owner)) ownerWindow->focusMoved();
+    }
 }
 
 void FormWindow::formUnloaded() {
@@ -391,6 +434,13 @@ void FormWindow::focusMoved() {
     if (!focused) return;
     if (QWidget* widget = widgetFor(focused->name()); widget && !widget->hasFocus())
         widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::defaultButtonChanged() {
+    const tk::Button* chosen = form_.defaultButton();
+    for (tk::Control* control : form_.controls())
+        if (auto* push = qobject_cast<QPushButton*>(widgetFor(control->name())))
+            push->setDefault(chosen && chosen->name() == control->name());
 }
 
 void FormWindow::pointerChanged() {

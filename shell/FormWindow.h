@@ -48,6 +48,7 @@ public:
     void formUnloaded() override;
     void focusMoved() override;
     void pointerChanged() override;
+    void defaultButtonChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +62,7 @@ private:
     bool isMenuShortcut(const QKeyEvent& key) const;
     void becomeDialogOf(QWidget* owner);
     void centreOnScreen();
+    void assignAccessKeys();
 
     tk::Form& form_;
     QtWindowSystem& windows_;

@@ -24,6 +24,7 @@ void FrmTitel2Rohr::Timer1_Timer() {
     if (Timer1.interval() == 300) Timer1.setEnabled(false);
     cmdLesen.setVisible(true);
     cmdLesen.setFocus();
+    setDefaultButton(&cmdLesen);
     Timer2.setEnabled(true);
 }
 
@@ -55,7 +56,10 @@ FrmRhrAnzeigeLesen::FrmRhrAnzeigeLesen(tk::WindowSystem& windows, std::function<
     cdmWeiter.onClick([this] { cdmWeiter_Click(); });
 }
 
-void FrmRhrAnzeigeLesen::Form_Load() { LeseTextRhr.setText(std::string(readMeText())); }
+void FrmRhrAnzeigeLesen::Form_Load() {
+    LeseTextRhr.setText(std::string(readMeText()));
+    setDefaultButton(&cdmWeiter);
+}
 
 // The read-me stays loaded behind the header window, hidden.
 void FrmRhrAnzeigeLesen::cdmWeiter_Click() {

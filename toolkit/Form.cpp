@@ -19,6 +19,7 @@ void Form::load() {
     if (loaded_) return;
     loaded_ = true;
     focused_ = nullptr;
+    default_ = nullptr;
     pointer_ = MousePointer::Normal;
     for (Control* control : controls_) control->restoreDesign();
     Form_Load();
@@ -76,6 +77,11 @@ bool Form::acceptsInput() const {
 void Form::setFocus(Control* control) {
     focused_ = control;
     if (listener_) listener_->focusMoved();
+}
+
+void Form::setDefaultButton(Button* button) {
+    default_ = button;
+    if (listener_) listener_->defaultButtonChanged();
 }
 
 void Form::setMousePointer(MousePointer pointer) {

@@ -22,6 +22,7 @@ public:
     virtual void formUnloaded() = 0;
     virtual void focusMoved() = 0;
     virtual void pointerChanged() = 0;
+    virtual void defaultButtonChanged() {}
 };
 
 class Form {
@@ -51,6 +52,10 @@ public:
 
     const Control* focused() const { return focused_; }
     void setFocus(Control* control);
+
+    // The button that Enter in a field presses; null for none.
+    Button* defaultButton() const { return default_; }
+    void setDefaultButton(Button* button);
 
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
@@ -83,6 +88,7 @@ private:
     bool visible_ = false;
     bool modal_ = false;
     Control* focused_ = nullptr;
+    Button* default_ = nullptr;
     MousePointer pointer_ = MousePointer::Normal;
     std::vector<Control*> controls_;
     FormListener* listener_ = nullptr;

@@ -39,7 +39,10 @@ std::array<tk::TextField*, 11> FrmPersoForm2::fields() {
 }
 
 // "&Weiter Arbeiten" is offered exactly when interrupted work is kept.
-void FrmPersoForm2::Form_Load() { mnuItemWeiter.setEnabled(storage_.interruptedWorkExists()); }
+void FrmPersoForm2::Form_Load() {
+    mnuItemWeiter.setEnabled(storage_.interruptedWorkExists());
+    setDefaultButton(&cmdWeiter);
+}
 
 void FrmPersoForm2::StoreProjectHeader() {
     std::size_t k = 0;

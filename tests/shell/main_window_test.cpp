@@ -657,4 +657,54 @@ TEST(WholeProgram, InterruptedWorkResumesWhereItStopped) {
     folder.removeRecursively();
 }
 
+// A circuit of one section by keyboard alone: typing, Tab, Space on a
+// button or option, Enter for the step's button, Alt and a letter for
+// "Fertig", Esc for the catalogue.
+TEST_F(MainWindow, ACircuitByKeyboardAlone) {
+    QWidget* window = program.window("frmHaupt");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto keys = [](const char* text) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+    };
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    ASSERT_EQ(QApplication::focusWidget(), find<QLineEdit>("txtStrNr"));
+    keys("3");
+    press(Qt::Key_Tab);
+    keys("12");
+    press(Qt::Key_Tab);
+    keys("90");
+    press(Qt::Key_Tab);
+    keys("70");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), find<QRadioButton>("optStahlrohr"));
+    press(Qt::Key_Space);
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Tab);
+    keys("1");
+    press(Qt::Key_Tab);
+    keys("2326");
+    press(Qt::Key_Return);  // "+"
+    EXPECT_EQ(find<QLineEdit>("txtGesLstg")->text(), "2326");
+    while (QApplication::focusWidget() != find<QPushButton>("cmdWeiter")) press(Qt::Key_Tab);
+    press(Qt::Key_Space);  // ">"
+    keys("7");
+    press(Qt::Key_Tab);
+    keys("10");
+    press(Qt::Key_Tab);
+    keys("0,5");
+    QTimer::singleShot(0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
+    press(Qt::Key_Return);  // "Teilstrecke", then the catalogue
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("txtRohrDN"));
+    keys("15");
+    press(Qt::Key_Return);  // "Rechnen"
+    EXPECT_EQ(find<QPushButton>("cmdFertig")->text(), "&Fertig");
+    press(Qt::Key_F, Qt::AltModifier);  // "&Fertig", pressed after its animation
+    EXPECT_TRUE(QTest::qWaitFor([&] { return find<QPushButton>("cmdRstTeilstr")->isVisible(); }));
+    EXPECT_TRUE(messages.shown.empty());
+    // 100 kg/h in DN 15 steel, 10 m, no fittings: friction 271.32 Pa alone.
+    EXPECT_TRUE(program.frmHaupt().txtAusgabeBerechn.text().ends_with("Druckverlust:    2,70"))
+        << program.frmHaupt().txtAusgabeBerechn.text();
+}
+
 }  // namespace
