@@ -1,5 +1,6 @@
 #include "listing/FormatMask.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -83,28 +84,35 @@ std::string formatText(std::string_view text, std::string_view mask) {
     std::size_t placeholders = 0;
     for (char c : mask)
         if (c == '@') ++placeholders;
-    // Work on whole UTF-8 characters.
-    std::vector<std::string_view> chars;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        while (i + length < text.size() &&
-               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
-            ++length;
-        chars.push_back(text.substr(i, length));
-        i += length;
-    }
+    // Where each whole UTF-8 character starts; for plain ASCII every byte.
+    std::vector<std::size_t> starts;
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii)
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+    const std::size_t count = ascii ? text.size() : starts.size();
+    auto character = [&](std::size_t k) {
+        if (ascii) return text.substr(k, 1);
+        const std::size_t end = k + 1 < count ? starts[k + 1] : text.size();
+        return text.substr(starts[k], end - starts[k]);
+    };
     std::string result;
-    std::size_t surplus = chars.size() > placeholders ? chars.size() - placeholders : 0;
-    for (std::size_t i = 0; i < surplus; ++i) result += chars[i];
+    result.reserve(mask.size() + text.size());
+    const std::size_t surplus = count > placeholders ? count - placeholders : 0;
+    for (std::size_t k = 0; k < surplus; ++k) result += character(k);
     // Placeholder i shows character i + (characters − placeholders).
-    long next = static_cast<long>(chars.size()) - static_cast<long>(placeholders);
+    long next = static_cast<long>(count) - static_cast<long>(placeholders);
     for (char c : mask) {
         if (c != '@') {
             result += c;
-            continue;
+        } else {
+            if (next >= 0)
+                result += character(static_cast<std::size_t>(next));
+            else
+                result += ' ';
+            ++next;
         }
-        result += next >= 0 ? std::string(chars[static_cast<std::size_t>(next)]) : " ";
-        ++next;
     }
     return result;
 }

@@ -246,8 +246,11 @@ FormWindow::FormWindow(tk::Form& form, QtWindowSystem& windows, const FormLayout
     assignAccessKeys();
     form.setListener(this);
     windows.addWindow(form, this);
-    if (form.loaded())
+    if (form.loaded()) {
         for (tk::Control* control : form.controls()) control->refresh();
+        defaultButtonChanged();
+        focusMoved();
+    }
 }
 
 FormWindow::~FormWindow() {

@@ -35,7 +35,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
         return dialog.exec() == QDialog::Accepted;
     };
     auto add = [this](tk::Form& form, const FormLayout& layout) {
-        formWindows_.push_back(std::make_unique<FormWindow>(form, windows_, layout));
+        formWindows_.push_back(std::make_unique<WindowOnDemand>(form, layout, windows_));
     };
     add(frmTitel2Rohr_, titleLayout());
     add(frmRhrAnzeigeLesen_, readMeLayout());
@@ -51,9 +51,14 @@ Program::~Program() = default;
 
 void Program::start() { frmTitel2Rohr_.showModeless(); }
 
-FormWindow* Program::window(const std::string& formName) const {
-    for (const auto& window : formWindows_)
-        if (window->form().name() == formName) return window.get();
+FormWindow& Program::WindowOnDemand::window() {
+    if (!window_) window_ = std::make_unique<FormWindow>(form_, windows_, layout_);
+    return *window_;
+}
+
+FormWindow* Program::window(const std::string& formName) {
+    for (const auto& slot : formWindows_)
+        if (slot->form().name() == formName) return &slot->window();
     return nullptr;
 }
 

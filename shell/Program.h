@@ -47,7 +47,8 @@ public:
     FrmTitel2Rohr& frmTitel2Rohr() { return frmTitel2Rohr_; }
     FrmForm4& frmForm4() { return frmForm4_; }
     catalogue::Catalogue& catalogue() { return catalogue_; }
-    FormWindow* window(const std::string& formName) const;
+    // The form's window; made when it is first needed.
+    FormWindow* window(const std::string& formName);
     QtWindowSystem& windows() { return windows_; }
 
     // WorkflowServices
@@ -80,7 +81,29 @@ private:
     FrmTitel2Rohr frmTitel2Rohr_;
     FrmRhrAnzeigeLesen frmRhrAnzeigeLesen_;
     FrmForm4 frmForm4_;
-    std::vector<std::unique_ptr<FormWindow>> formWindows_;
+    // A window is made when its form is first shown, so that the program
+    // starts with the title window alone.
+    class WindowOnDemand : public tk::FormListener {
+    public:
+        WindowOnDemand(tk::Form& form, FormLayout layout, QtWindowSystem& windows)
+            : form_(form), layout_(std::move(layout)), windows_(windows) {
+            form.setListener(this);
+        }
+        FormWindow& window();
+        const tk::Form& form() const { return form_; }
+        void formShown(bool modal) override { window().formShown(modal); }
+        void formHidden() override {}
+        void formUnloaded() override {}
+        void focusMoved() override {}
+        void pointerChanged() override {}
+
+    private:
+        tk::Form& form_;
+        FormLayout layout_;
+        QtWindowSystem& windows_;
+        std::unique_ptr<FormWindow> window_;
+    };
+    std::vector<std::unique_ptr<WindowOnDemand>> formWindows_;
 };
 
 }  // namespace shell
