@@ -705,6 +705,42 @@ TEST_F(MainWindow, ACircuitByKeyboardAlone) {
     // 100 kg/h in DN 15 steel, 10 m, no fittings: friction 271.32 Pa alone.
     EXPECT_TRUE(program.frmHaupt().txtAusgabeBerechn.text().ends_with("Druckverlust:    2,70"))
         << program.frmHaupt().txtAusgabeBerechn.text();
+
+    // The further circuit of the README's first project, by keyboard too.
+    press(Qt::Key_Space);  // "Nächster   Strang"
+    QWidget* rest = program.window("frmRohrDm");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rest));
+    auto tabTo = [&](const char* name) {
+        for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != name; ++i)
+            press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
+    };
+    keys("4");
+    press(Qt::Key_Tab);
+    keys("31");
+    tabTo("cmdStromkreis");
+    press(Qt::Key_Space);  // ">": no shared section
+    keys("1");
+    press(Qt::Key_Tab);
+    keys("1500");
+    press(Qt::Key_Return);  // "+"
+    tabTo("cmdWeiter");
+    QTimer::singleShot(0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
+    press(Qt::Key_Space);  // ">", then the catalogue
+    keys("21");
+    press(Qt::Key_Tab);
+    keys("6");
+    press(Qt::Key_Return);  // "Teilstrecke"
+    EXPECT_EQ(program.frmRohrDm().txtKorrDm.text(), "15");
+    press(Qt::Key_Return);              // " Korrektur DN"
+    press(Qt::Key_F, Qt::AltModifier);  // "&Fertig"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.frmRohrDm().cmdNaechsterStrang.visible(); }));
+    // 1500 W: 64.5 kg/h; 6 m of the 2.7 mbar over 10 m: 1.62 mbar; friction
+    // alone meets it at 13.4 mm: DN 15, 0.7 mbar, and a smaller size would do.
+    EXPECT_NE(program.frmRohrDm().txtAusgabeDN.text().find("13,4  15   0,09     0,7   -1"),
+              std::string::npos)
+        << program.frmRohrDm().txtAusgabeDN.text();
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
