@@ -41,6 +41,49 @@ std::optional<std::size_t> readGroupedDigits(std::string_view text, std::string&
 
 }  // namespace
 
+std::string generalFifteen(double value) {
+    // The shortest text that reads back holds the fifteen-digit rounding
+    // whenever it has no more than fifteen significant digits; it is much
+    // faster to find than the rounding itself.
+    char buffer[64];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::string_view text(buffer, ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    // Subnormal values are too coarse for the shortcut.
+    const bool subnormal = value != 0 && std::fabs(value) < std::numeric_limits<double>::min();
+    if (e == std::string_view::npos || digits.size() > 15 || subnormal) {
+        auto [last, error] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        return std::string(buffer, error == std::errc() ? last : buffer);
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
+    std::string out = value < 0 ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        } else {
+            const auto integer = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() < integer) digits.append(integer - digits.size(), '0');
+            out += digits.substr(0, integer);
+            if (digits.size() > integer) out += "." + digits.substr(integer);
+        }
+        return out;
+    }
+    out += digits[0];
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    out += exponent < 0 ? "e-" : "e+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+    return out;
+}
+
 bool isBlank(std::string_view text) {
     for (char c : text)
         if (!isBlankChar(c)) return false;
@@ -133,11 +176,7 @@ std::optional<std::int16_t> wholeNumber(std::string_view text) {
 
 std::string standardText(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
-    char buffer[64];
-    auto [end, err] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (err != std::errc()) return "0";
-    std::string text(buffer, end);
+    std::string text = generalFifteen(value);
     for (char& c : text) {
         if (c == '.') c = ',';
         if (c == 'e') c = 'E';

@@ -35,6 +35,10 @@ std::optional<std::int16_t> wholeNumber(std::string_view text);
 // halves to even; empty when outside the 16-bit range.
 std::optional<std::int16_t> toInt16(double value);
 
+// The value with at most fifteen significant digits in "general" notation
+// with a point, exactly as std::to_chars writes it with precision 15.
+std::string generalFifteen(double value);
+
 // Standard number-to-text conversion: up to 15 significant digits, decimal
 // comma, no digit grouping, no trailing zeros ("107,5", "2500", "1E+16").
 std::string standardText(double value);

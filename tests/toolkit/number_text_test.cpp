@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "toolkit/NumberText.h"
 
@@ -66,3 +70,41 @@ TEST(NumberText, StandardTextUsesTheDecimalCommaWhateverTheLocale) {
 }
 
 }  // namespace
+
+// The fast fifteen-digit text equals the library's rounding to fifteen
+// significant digits everywhere: short values, long ones, both notations and
+// the limits between them.
+TEST(NumberText, FifteenDigitsAsTheLibraryRoundsThem) {
+    std::vector<double> values = {0.1,
+                                  2326,
+                                  25.8 + 4.7 + 6.2 + 1.7,
+                                  1e-4,
+                                  9.99e-5,
+                                  1e14,
+                                  1e15,
+                                  123456789012345.0,
+                                  1e16,
+                                  -0.05,
+                                  1.0 / 3,
+                                  2.0 / 3,
+                                  5e-324,
+                                  1e300,
+                                  -7.25e-7,
+                                  100000,
+                                  999999999999999.9};
+    std::uint64_t seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        const int digits = static_cast<int>(seed % 17) + 1;
+        const int exponent = static_cast<int>((seed >> 20) % 40) - 20;
+        const double mantissa = static_cast<double>((seed >> 8) % 100000000000000000ULL);
+        values.push_back(std::round(mantissa / std::pow(10.0, 17 - digits)) *
+                         std::pow(10.0, exponent) * ((seed >> 63) ? -1 : 1));
+    }
+    for (double value : values) {
+        char buffer[64];
+        auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        ASSERT_EQ(tk::generalFifteen(value), std::string(buffer, end)) << value;
+    }
+}
