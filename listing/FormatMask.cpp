@@ -41,32 +41,7 @@ Rounded roundDecimal(double value, int decimals) {
         result.fraction.assign(static_cast<std::size_t>(decimals), '0');
         return result;
     }
-    // The value's fifteen significant digits: the shortest text that reads
-    // back holds them whenever it has no more (and is much faster to find).
-    char buffer[64];
-    const double magnitude = std::fabs(value);
-    auto [end, err] =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    std::string_view text(buffer, err == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
-    std::size_t e = text.find('e');
-    std::string mantissa;
-    for (char c : text.substr(0, e))
-        if (c != '.') mantissa += c;
-    if (e == std::string_view::npos || mantissa.size() > 15 ||
-        magnitude < std::numeric_limits<double>::min()) {
-        auto [last, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                           std::chars_format::scientific, 14);
-        text = std::string_view(buffer,
-                                error == std::errc() ? static_cast<std::size_t>(last - buffer) : 0);
-        e = text.find('e');
-        mantissa.clear();
-        for (char c : text.substr(0, e))
-            if (c != '.') mantissa += c;
-    }
-    int exponent = 0;
-    if (e != std::string_view::npos)
-        std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                        exponent);
+    auto [mantissa, exponent] = tk::fifteenSignificantDigits(std::fabs(value));
 
     std::string digits;
     std::size_t integerLength = 0;

@@ -41,28 +41,37 @@ std::optional<std::size_t> readGroupedDigits(std::string_view text, std::string&
 
 }  // namespace
 
-std::string generalFifteen(double value) {
+SignificantDigits fifteenSignificantDigits(double magnitude) {
     // The shortest text that reads back holds the fifteen-digit rounding
-    // whenever it has no more than fifteen significant digits; it is much
-    // faster to find than the rounding itself.
+    // whenever it has no more than fifteen significant digits and the value
+    // is not subnormal; it is much faster to find than the rounding itself.
+    auto scan = [](std::string_view text, SignificantDigits& out) {
+        const std::size_t e = text.find('e');
+        out.digits.clear();
+        for (char c : text.substr(0, e))
+            if (c >= '0' && c <= '9') out.digits += c;
+        out.exponent = 0;
+        if (e != std::string_view::npos)
+            std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1),
+                            text.data() + text.size(), out.exponent);
+    };
+    SignificantDigits result;
     char buffer[64];
-    auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    std::string_view text(buffer, ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, e))
-        if (c >= '0' && c <= '9') digits += c;
-    // Subnormal values are too coarse for the shortcut.
-    const bool subnormal = value != 0 && std::fabs(value) < std::numeric_limits<double>::min();
-    if (e == std::string_view::npos || digits.size() > 15 || subnormal) {
-        auto [last, error] =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-        return std::string(buffer, error == std::errc() ? last : buffer);
+    auto shortest =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    scan(std::string_view(buffer, static_cast<std::size_t>(shortest.ptr - buffer)), result);
+    if (result.digits.size() > 15 || magnitude < std::numeric_limits<double>::min()) {
+        auto rounded = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                     std::chars_format::scientific, 14);
+        scan(std::string_view(buffer, static_cast<std::size_t>(rounded.ptr - buffer)), result);
     }
-    int exponent = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    exponent);
+    while (result.digits.size() > 1 && result.digits.back() == '0') result.digits.pop_back();
+    return result;
+}
+
+std::string generalFifteen(double value) {
+    if (value == 0 || !std::isfinite(value)) return "0";
+    auto [digits, exponent] = fifteenSignificantDigits(std::fabs(value));
     std::string out = value < 0 ? "-" : "";
     if (exponent >= -4 && exponent < 15) {
         if (exponent < 0) {

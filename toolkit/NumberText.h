@@ -35,6 +35,15 @@ std::optional<std::int16_t> wholeNumber(std::string_view text);
 // halves to even; empty when outside the 16-bit range.
 std::optional<std::int16_t> toInt16(double value);
 
+// The significant digits of a positive finite value rounded to fifteen, no
+// trailing zeros (at least one digit), and the decimal exponent of the first:
+// 0.0215 gives "215" and -2.
+struct SignificantDigits {
+    std::string digits;
+    int exponent = 0;
+};
+SignificantDigits fifteenSignificantDigits(double magnitude);
+
 // The value with at most fifteen significant digits in "general" notation
 // with a point, exactly as std::to_chars writes it with precision 15.
 std::string generalFifteen(double value);
