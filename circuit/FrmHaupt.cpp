@@ -6,7 +6,7 @@
 
 #include "circuit/MainFormRules.h"
 #include "forms/EndOfWork.h"
-#include "forms/FittingCounts.h"
+#include "forms/Fittings.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
@@ -45,14 +45,20 @@ const forms::PhaseTable& mainPhaseTable() {
                 {{"cmdNaechstVerbrauch"},
                  join({circuit, {"txtVorlauf", "txtRuecklauf"}, consumers}),
                  {},
-                 "txtStrNr", "cmdNaechstVerbrauch"},
+                 "txtStrNr",
+                 "cmdNaechstVerbrauch"},
                 // ConsumerAdded: the temperatures are disabled for good.
                 {join({sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}),
                  join({circuit, consumers}),
                  {},
-                 "txtHzKprNr", "cmdNaechstVerbrauch"},
+                 "txtHzKprNr",
+                 "cmdNaechstVerbrauch"},
                 // SectionData
-                {join({sum, sectionData, {"cmdTeilRohr"}}), circuit, {}, "txtTeilstr", "cmdTeilRohr"},
+                {join({sum, sectionData, {"cmdTeilRohr"}}),
+                 circuit,
+                 {},
+                 "txtTeilstr",
+                 "cmdTeilRohr"},
                 // Fittings: the section data stay as the listing line shows them.
                 {join({sum, sectionData, fittings, {"cmdRechnen"}}), circuit, sectionData,
                  "txtRohrDN", "cmdRechnen"},
@@ -63,14 +69,20 @@ const forms::PhaseTable& mainPhaseTable() {
                 {join({sum, {"cmdNaechstVerbrauch"}}),
                  join({circuit, consumers}),
                  {},
-                 "txtHzKprNr", "cmdNaechstVerbrauch"},
+                 "txtHzKprNr",
+                 "cmdNaechstVerbrauch"},
                 // CircuitFinished: the work can be interrupted until the next riser.
                 {join({sum, sectionData, fittings, {"cmdRstTeilstr"}}),
-                 join({circuit, {"mnuItemArbeitunterbrechen"}}), sectionData, "cmdRstTeilstr", "cmdRstTeilstr"},
+                 join({circuit, {"mnuItemArbeitunterbrechen"}}), sectionData, "cmdRstTeilstr",
+                 "cmdRstTeilstr"},
                 // HandedOver
                 {join({sum, sectionData, fittings}), circuit, sectionData, "", ""},
                 // Resumed: a finished circuit brought back; only the next riser is open.
-                {{"cmdRstTeilstr"}, {"mnuItemArbeitunterbrechen"}, {}, "cmdRstTeilstr", "cmdRstTeilstr"},
+                {{"cmdRstTeilstr"},
+                 {"mnuItemArbeitunterbrechen"},
+                 {},
+                 "cmdRstTeilstr",
+                 "cmdRstTeilstr"},
             },
     };
     return table;
@@ -351,14 +363,9 @@ bool FrmHaupt::checkFittings() {
     auto dn = checker_.whole(rules::pipeDn, txtRohrDN);
     if (!dn || !pipeDnListed(*dn)) return false;
     state_.sectionDnInput = *dn;
-    auto kv = checker_.number(rules::kv, txtKVWert);
-    if (!kv) return false;
-    state_.kvValue = *kv;
-    auto consumer = checker_.whole(rules::consumerCount, txtVrbrchr);
-    if (!consumer) return false;
-    state_.consumerFlag = static_cast<float>(*consumer);
-    return forms::checkFittingCounts(checker_, {txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
-                                     state_);
+    return forms::checkFittings(
+        checker_, {txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+        {rules::kv, rules::consumerCount}, state_);
 }
 
 void FrmHaupt::Steuerung2() {
@@ -371,9 +378,8 @@ void FrmHaupt::Steuerung2() {
         pipeDnListed(state_.sectionDnInput);
         return;
     }
-    // kv 0 means the section has no valve.
-    if (state_.kvValue > 0 && !state_.valveName.empty()) hyd::ValveZetaFromKv(state_);
-    hyd::SumSectionZeta(state_);
+    // A valve counts with a kv value and a valve text; kv 0 means none.
+    hyd::SumZetaWithValve(state_, state_.kvValue > 0 && !state_.valveName.empty());
     hyd::ComputeSectionLoss(state_);
     Berechgausgab();
     showPhase(MainPhase::SectionComputed);

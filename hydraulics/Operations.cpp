@@ -167,15 +167,13 @@ FittingCounts fittingCounts(const calc::CalcState& state) {
             state.reducerCount};
 }
 
-// ValveZetaFromKv at the inner diameter in force (when the section has a
-// valve), then SumSectionZeta.
-void sumZetaAtInnerDiameter(calc::CalcState& state, bool withValve) {
+}  // namespace
+
+void SumZetaWithValve(calc::CalcState& state, bool withValve) {
     state.valveZeta = 0;
     if (withValve) ValveZetaFromKv(state);
     SumSectionZeta(state);
 }
-
-}  // namespace
 
 SolveOutcome SolveBranchDiameter(calc::CalcState& state, bool withValve) {
     const int r = state.riserIndex;
@@ -204,7 +202,7 @@ void EvaluateSelectedDn(calc::CalcState& state, bool withValve) {
     const int r = state.riserIndex;
     const int s = state.sectionIndex;
     const double d = state.innerDiameter;
-    sumZetaAtInnerDiameter(state, withValve);
+    SumZetaWithValve(state, withValve);
     const double m = state.massFlow;
     const double loss = roundTo(frictionLossPa(state.friction, state.sectionLength, m, d) +
                                     zetaLossPa(state.section.zetaSum.at(r, s), m, d),

@@ -38,6 +38,10 @@ bool ValveZetaFromKv(calc::CalcState& state);
 // Zeta sum of the section's fittings and valve; resets `valveZeta`.
 void SumSectionZeta(calc::CalcState& state);
 
+// ValveZetaFromKv at the inner diameter in force when the section has a
+// valve, then SumSectionZeta.
+void SumZetaWithValve(calc::CalcState& state, bool withValve);
+
 // Velocity and loss of the current section with the riser's totals. False
 // (nothing changed) when the inner diameter is not positive.
 bool ComputeSectionLoss(calc::CalcState& state);

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "forms/FittingCounts.h"
 #include "forms/EndOfWork.h"
+#include "forms/Fittings.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
@@ -31,8 +31,8 @@ std::string numberNotFound(int number) {
 }  // namespace
 
 const forms::PhaseTable& remainingPhaseTable() {
-    using forms::Names;
     using forms::join;
+    using forms::Names;
     static const Names shared{"txtStrNr", "txtHFlNr", "txtTlStrckNr", "txtTlStLng", "txtPverbrcht"};
     static const Names consumers{"txtHzKprNr", "txtHkLstgW"};
     static const Names sum{"lblSumLstg", "txtGesLstg"};
@@ -54,22 +54,29 @@ const forms::PhaseTable& remainingPhaseTable() {
                 // Shared
                 {{"cmdAddition", "cmdStromkreis"}, consumers, {}, "txtStrNr", "cmdAddition"},
                 // Consumers
-                {join({consumers, {"cmdNaechstVerbrauch"}}), consumers, shared, "txtHzKprNr", "cmdNaechstVerbrauch"},
+                {join({consumers, {"cmdNaechstVerbrauch"}}), consumers, shared, "txtHzKprNr",
+                 "cmdNaechstVerbrauch"},
                 // ConsumerAdded
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
                  "txtHzKprNr", "cmdNaechstVerbrauch"},
                 // SectionData
-                {join({consumers, sum, section, {"cmdTeilRohr"}}), {}, shared, "txtTeistr", "cmdTeilRohr"},
+                {join({consumers, sum, section, {"cmdTeilRohr"}}),
+                 {},
+                 shared,
+                 "txtTeistr",
+                 "cmdTeilRohr"},
                 // Correction: the section's fields stay as they were taken.
                 {join({consumers, sum, section, {"txtKorrDm", "cmdDNkorrektur"}}),
                  {},
                  join({shared, section}),
-                 "txtKorrDm", "cmdDNkorrektur"},
+                 "txtKorrDm",
+                 "cmdDNkorrektur"},
                 // SectionDone
                 {join({consumers, sum, correction, {"cmdNaechsteTeilstrck", "cmdFertig"}}),
                  {},
                  join({shared, correction}),
-                 "cmdNaechsteTeilstrck", "cmdNaechsteTeilstrck"},
+                 "cmdNaechsteTeilstrck",
+                 "cmdNaechsteTeilstrck"},
                 // NextSection: a section may carry the load sum so far without a new
                 // consumer.
                 {join({consumers, sum, {"cmdNaechstVerbrauch", "cmdWeiter"}}), consumers, shared,
@@ -78,10 +85,14 @@ const forms::PhaseTable& remainingPhaseTable() {
                 {join({consumers, sum, correction, {"cmdNaechsterStrang"}}),
                  {"mnuItemArbeitunterbrechen"},
                  join({shared, correction}),
-                 "cmdNaechsterStrang", "cmdNaechsterStrang"},
+                 "cmdNaechsterStrang",
+                 "cmdNaechsterStrang"},
                 // Resumed: a finished riser brought back; only the next riser is open.
-                {{"cmdNaechsterStrang"}, {"mnuItemArbeitunterbrechen"}, shared,
-                 "cmdNaechsterStrang", "cmdNaechsterStrang"},
+                {{"cmdNaechsterStrang"},
+                 {"mnuItemArbeitunterbrechen"},
+                 shared,
+                 "cmdNaechsterStrang",
+                 "cmdNaechsterStrang"},
             },
     };
     return table;
@@ -325,14 +336,9 @@ bool FrmRohrDm::checkSection() {
     auto length = checker_.number(rules::sectionLength, txtTeilstrckmtr);
     if (!length) return false;
     state_.sectionLength = *length;
-    auto kv = checker_.number(rules::kv, txtKVWert);
-    if (!kv) return false;
-    state_.kvValue = *kv;
-    auto consumer = checker_.whole(rules::consumerCount, txtVrbrchr);
-    if (!consumer) return false;
-    state_.consumerFlag = static_cast<float>(*consumer);
-    return forms::checkFittingCounts(checker_, {txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
-                                     state_);
+    return forms::checkFittings(
+        checker_, {txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+        {rules::kv, rules::consumerCount}, state_);
 }
 
 // The section needs the material and temperatures of the critical circuit;
@@ -427,9 +433,7 @@ void FrmRohrDm::cmdDNkorrektur_Click() {
     // The first zeta copy stays the sum at the selected size, as the listing
     // shows it; the second takes the sum at the corrected size.
     const double selectedZeta = state_.section.zetaSumCopy1.at(r, s);
-    state_.valveZeta = 0;
-    if (withValve()) hyd::ValveZetaFromKv(state_);
-    hyd::SumSectionZeta(state_);
+    hyd::SumZetaWithValve(state_, withValve());
     state_.section.zetaSumCopy1.at(r, s) = selectedZeta;
     hyd::RecomputeCorrectedSection(state_);
     BerechgausgabRst();

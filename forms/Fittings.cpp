@@ -1,8 +1,15 @@
-#include "forms/FittingCounts.h"
+#include "forms/Fittings.h"
 
 namespace forms {
 
-bool checkFittingCounts(FieldChecker& checker, CountFields fields, calc::CalcState& state) {
+bool checkFittings(FieldChecker& checker, FittingFields fields, FittingRules rules,
+                   calc::CalcState& state) {
+    auto kv = checker.number(rules.kv, fields.kv);
+    if (!kv) return false;
+    state.kvValue = *kv;
+    auto consumer = checker.whole(rules.consumer, fields.consumer);
+    if (!consumer) return false;
+    state.consumerFlag = static_cast<float>(*consumer);
     struct Count {
         const FieldRule& rule;
         tk::TextField& field;
