@@ -27,9 +27,10 @@ inline const std::string kFourSectionListing =
     "                                                                  -------\r\n"
     "                                                   Druckverlust:    38,40";
 
-// Types the circuit into the main form up to "Nächster   Strang": steel,
-// riser 3, consumer 12, 90/70 °C, sections 7 to 10.
-inline void enterFourSectionCircuit(MainFormHarness& h) {
+// Types the circuit into the main form up to the fourth section's
+// "Rechnen": steel, riser 3, consumer 12, 90/70 °C, sections 7 to 10, with a
+// valve from each catalogue dialog, a typed kv and a section without valve.
+inline void enterFourSections(MainFormHarness& h) {
     auto& form = h.form;
     auto consumers = [&form](std::initializer_list<const char*> loads) {
         for (const char* load : loads) {
@@ -38,13 +39,13 @@ inline void enterFourSectionCircuit(MainFormHarness& h) {
         }
         form.cmdWeiter.click();
     };
-    auto section = [&](const char* number, const char* length, const char* velocity,
-                       const char* kv, std::initializer_list<const char*> fittings) {
+    auto section = [&](const char* number, const char* length, const char* velocity, const char* kv,
+                       std::initializer_list<const char*> fittings) {
         h.enterSection(number, length, velocity);
         form.cmdTeilRohr.click();
         if (kv) form.txtKVWert.enter(kv);
-        tk::TextField* fields[] = {&form.txtRohrDN,   &form.txtVrbrchr,   &form.txtBoganzahl,
-                                   &form.txtTAnzahl,  &form.txtAnbindAnz, &form.txtReduAnz};
+        tk::TextField* fields[] = {&form.txtRohrDN,  &form.txtVrbrchr,   &form.txtBoganzahl,
+                                   &form.txtTAnzahl, &form.txtAnbindAnz, &form.txtReduAnz};
         std::size_t i = 0;
         for (const char* text : fittings) fields[i++]->enter(text);
         form.cmdRechnen.click();
@@ -65,8 +66,13 @@ inline void enterFourSectionCircuit(MainFormHarness& h) {
     consumers({"3489"});
     h.returnWithoutChoice();
     section("10", "20", "1", nullptr, {"32", "", "4", "", "", "1"});
-    form.cmdFertig.click();
-    form.cmdRstTeilstr.click();
+}
+
+// The same circuit finished and handed over with "Nächster   Strang".
+inline void enterFourSectionCircuit(MainFormHarness& h) {
+    enterFourSections(h);
+    h.form.cmdFertig.click();
+    h.form.cmdRstTeilstr.click();
 }
 
 }  // namespace testing_support

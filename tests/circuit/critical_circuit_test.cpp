@@ -42,48 +42,8 @@ protected:
 };
 
 TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
-    circuit(form.optStahlrohr, "3", "12", "90", "70");
-
-    // Section 1: two consumers, a radiator valve "HK-Vntl Stand DN15" (kv 0,66).
-    consumers({"1200", "1126"});
-    pickInFirstDialog(1, 1, 2);
-    section("7", "10", "0,5");
-    EXPECT_EQ(form.txtKVWert.text(), "0,66");
-    EXPECT_EQ(form.txtVentDN.text(), "Heimeier      ");
-    EXPECT_TRUE(form.txtRohrDN.hasFocus());
-    fittings("15", "1", "2", "", "", "");
-    form.cmdNaechsteTeilstrck.click();
-
-    // Section 2: a control valve from the second dialog (Nebenr DN 20, kv 5).
-    consumers({"2326"});
-    pickInSecondDialog(1, 2, 22);
-    section("8", "12,5", "0,6");
-    EXPECT_EQ(form.txtKVWert.text(), "5");
-    EXPECT_EQ(form.txtVentDN.text(), "  Zentra / Landis & Gyr");
-    EXPECT_EQ(state.valveName, "Ventile u. Regelarmaturen");
-    fittings("20", "", "", "1", "", "");
-    form.cmdNaechsteTeilstrck.click();
-
-    // Section 3: no catalogue choice, kv typed, a DN the table lacks corrected.
-    consumers({"1163", "1163"});
-    returnWithoutChoice();
-    section("9", "8", "0,7");
-    EXPECT_EQ(form.txtKVWert.text(), "");
-    form.txtKVWert.enter("4,4");
-    fittings("17", "1", "", "", "1", "");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(form.txtRohrDN.hasFocus());
-    EXPECT_TRUE(form.cmdRechnen.visible());
-    fittings("25", "1", "", "", "1", "");
-
-    // Section 4: no valve at all.
-    form.cmdNaechsteTeilstrck.click();
-    consumers({"3489"});
-    returnWithoutChoice();
-    section("10", "20", "1");
-    fittings("32", "", "4", "", "", "1");
-    EXPECT_EQ(messages.shown.size(), 1u);
-
+    testing_support::enterFourSections(*this);
+    EXPECT_TRUE(messages.shown.empty());
     ASSERT_TRUE(form.cmdFertig.click());
     EXPECT_EQ(form.txtAusgabeBerechn.text(), kFourSectionListing);
     EXPECT_EQ(state.reportText, kFourSectionListing);

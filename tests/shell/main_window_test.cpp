@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "shell/Program.h"
 #include "tests/support/TestDoubles.h"
@@ -178,70 +179,6 @@ TEST_F(MainWindow, OneSectionTypedIntoTheRealWidgets) {
     EXPECT_FALSE(program.window("frmHaupt")->isVisible());
     EXPECT_TRUE(program.window("frmRohrDm")->isVisible());
     EXPECT_EQ(find<QPlainTextEdit>("txtAusgabeDN", "frmRohrDm")->toPlainText(), listing + "\n");
-
-    // One further circuit that shares nothing, with one section sized and
-    // its proposed size confirmed.
-    const char* rest = "frmRohrDm";
-    EXPECT_FALSE(find<QLineEdit>("txtHzKprNr", rest)->isVisible());
-    type("txtStrNr", "2", rest);
-    type("txtHFlNr", "7", rest);
-    click("cmdStromkreis", rest);
-    type("txtHzKprNr", "1", rest);
-    type("txtHkLstgW", "1500", rest);
-    click("cmdNaechstVerbrauch", rest);
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = program.window("frmArmaturen");
-        expectDialogOf(dialog, program.window(rest));
-        EXPECT_TRUE(dialog->findChild<QPushButton*>("cmdZethawert")->isVisible());
-        EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdZethawert2")->isVisible());
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdZethawert"), Qt::LeftButton);
-    });
-    click("cmdWeiter", rest);
-    type("txtTeistr", "31", rest);
-    type("txtTeilstrckmtr", "3", rest);
-    click("cmdTeilRohr", rest);
-    // 1500 W: 64.5 kg/h; 3 m allotted 3 × 5.3 / 7.5 = 2.12 mbar: friction alone,
-    // 3623.16 × 3 × 64.5^1.70651 × D^-4.64237 = 212 Pa at D = 10.8 mm: copper DN 15.
-    EXPECT_EQ(find<QLineEdit>("txtKorrDm", rest)->text(), "15");
-    EXPECT_TRUE(find<QLineEdit>("txtTeistr", rest)->isReadOnly());
-    click("cmdDNkorrektur", rest);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(program.frmRohrDm().cmdNaechsteTeilstrck.hasFocus());
-    const QString rows = find<QPlainTextEdit>("txtAusgabeDN", rest)->toPlainText();
-    EXPECT_TRUE(rows.contains(QStringLiteral("Verfügbarer Druck:")));
-    EXPECT_TRUE(rows.endsWith(QStringLiteral("\n"))) << rows.toStdString();
-}
-
-TEST_F(MainWindow, EscapeClosesTheCatalogueLikeItsReturnButton) {
-    QTest::mouseClick(find<QRadioButton>("optStahlrohr"), Qt::LeftButton);
-    type("txtStrNr", "1");
-    type("txtHFlNr", "1");
-    type("txtVorlauf", "90");
-    type("txtRuecklauf", "70");
-    type("txtHkLstgW", "2326");
-    click("cmdNaechstVerbrauch");
-    click("cmdWeiter");
-    type("txtTeilstr", "1");
-    type("txtTeilstrckmtr", "10");
-    type("txtGeschw", "0,5");
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = program.window("frmArmaturen");
-        ASSERT_TRUE(dialog->isVisible());
-        QTest::keyClick(dialog->findChild<QComboBox*>("cboHersteller"), Qt::Key_Escape);
-    });
-    QTimer watchdog;  // never hang: a dialog still open after 5 s is a failure
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        ADD_FAILURE() << "the catalogue stayed open";
-        program.catalogue().frmArmaturen.hide();
-    });
-    watchdog.start(5000);
-    click("cmdTeilRohr");
-    EXPECT_FALSE(program.window("frmArmaturen")->isVisible());
-    EXPECT_TRUE(program.frmHaupt().acceptsInput());
-    EXPECT_EQ(find<QLineEdit>("txtKVWert")->text(), "");
-    EXPECT_TRUE(find<QPushButton>("cmdRechnen")->isVisible());
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 // A menu shortcut pressed in a text field runs its entry when the entry is
@@ -309,42 +246,41 @@ TEST_F(MainWindow, TheWindowFitsTheScreenAndTheListingGrows) {
     EXPECT_EQ(find<QLineEdit>("txtRohrDN")->geometry(), fieldBefore);
 }
 
-// A message box with a short text still shows its whole title.
-TEST_F(MainWindow, AMessageBoxIsAsWideAsItsTitle) {
+// Acts on the message box once it is shown; the box is looked for until then.
+void whenBoxShown(QTimer& poll, std::function<void(QMessageBox&)> act) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
+        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible()) return;
+        poll.stop();
+        act(*shown);
+    });
+    poll.start(10);
+}
+
+// A message box with a short text still shows its whole title; a question
+// answers "Ja" or "Nein" as the user clicks.
+TEST_F(MainWindow, MessageBoxesShowTheirTitleAndAnswerJaOrNein) {
     shell::QtMessageBox box;
     int width = 0;
     int titleWidth = 0;
-    QTimer poll;  // the box is looked for until it is shown
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* shown = QApplication::activeModalWidget();
-        if (!shown || !shown->isVisible()) return;
-        poll.stop();
-        QFont bold = shown->font();
+    QTimer poll;
+    whenBoxShown(poll, [&](QMessageBox& shown) {
+        QFont bold = shown.font();
         bold.setBold(true);
-        titleWidth = QFontMetrics(bold).horizontalAdvance(shown->windowTitle());
-        width = shown->width();
-        shown->close();
+        titleWidth = QFontMetrics(bold).horizontalAdvance(shown.windowTitle());
+        width = shown.width();
+        shown.close();
     });
-    poll.start(10);
     box.show("Bitte nur 1 eingeben.", "Eingabeberichtigung:", tk::MessageStyle::Information);
     EXPECT_GT(titleWidth, 0);
     EXPECT_GE(width, titleWidth + 100);
-}
-
-// A question answers "Ja" or "Nein" as the user clicks; Esc is "Nein".
-TEST_F(MainWindow, AQuestionIsAnsweredJaOrNein) {
-    shell::QtMessageBox box;
     for (const char* button : {"Ja", "Nein"}) {
         SCOPED_TRACE(button);
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!shown || !shown->isVisible()) return;
-            poll.stop();
-            for (QAbstractButton* choice : shown->buttons())
+        QTimer answer;
+        whenBoxShown(answer, [button](QMessageBox& shown) {
+            for (QAbstractButton* choice : shown.buttons())
                 if (choice->text() == button) choice->click();
         });
-        poll.start(10);
         EXPECT_EQ(box.ask("Datei überschreiben?", "Speichern unter"), std::string(button) == "Ja");
     }
 }
@@ -379,23 +315,6 @@ TEST_F(MainWindow, AFileDialogBelongsToItsFormAndAddsTheSuffix) {
     for (const char* name : {"projekt.dat", "projekt.DAT", "projekt.Dat"})
         EXPECT_TRUE(QRegularExpression::fromWildcard(pattern).match(name).hasMatch()) << name;
     EXPECT_FALSE(QRegularExpression::fromWildcard(pattern).match("projekt.txt").hasMatch());
-}
-
-// Every control of every window has a place of its own on the screen.
-TEST_F(MainWindow, EveryControlIsPlaced) {
-    for (const char* form : {"frmTitel2Rohr", "frmRhrAnzeigeLesen", "frmPersoForm2", "frmHaupt",
-                             "frmArmaturen", "frmArmaturen2", "frmRohrDm", "frmForm4"}) {
-        shell::FormWindow* window = program.window(form);
-        ASSERT_NE(window, nullptr) << form;
-        for (tk::Control* control : window->form().controls()) {
-            if (dynamic_cast<tk::MenuEntry*>(control) || dynamic_cast<tk::Timer*>(control))
-                continue;
-            QWidget* widget = window->widgetFor(control->name());
-            ASSERT_NE(widget, nullptr) << form << "." << control->name();
-            EXPECT_FALSE(widget->geometry().isEmpty()) << form << "." << control->name();
-            EXPECT_EQ(widget->objectName().toStdString(), control->name());
-        }
-    }
 }
 
 }  // namespace
@@ -725,13 +644,20 @@ TEST_F(MainWindow, ACircuitByKeyboardAlone) {
     keys("1500");
     press(Qt::Key_Return);  // "+"
     tabTo("cmdWeiter");
-    QTimer::singleShot(0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = program.window("frmArmaturen");
+        expectDialogOf(dialog, rest);
+        EXPECT_TRUE(dialog->findChild<QPushButton*>("cmdZethawert")->isVisible());
+        EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdZethawert2")->isVisible());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
     press(Qt::Key_Space);  // ">", then the catalogue
     keys("21");
     press(Qt::Key_Tab);
     keys("6");
     press(Qt::Key_Return);  // "Teilstrecke"
     EXPECT_EQ(program.frmRohrDm().txtKorrDm.text(), "15");
+    EXPECT_TRUE(find<QLineEdit>("txtTeistr", "frmRohrDm")->isReadOnly());
     press(Qt::Key_Return);              // " Korrektur DN"
     press(Qt::Key_F, Qt::AltModifier);  // "&Fertig"
     EXPECT_TRUE(QTest::qWaitFor([&] { return program.frmRohrDm().cmdNaechsterStrang.visible(); }));
