@@ -36,6 +36,49 @@ void ensureApplication() {
     if (!QApplication::instance()) new QApplication(argc, argv);
 }
 
+// The README's first project: one steel section of the critical circuit up
+// to "Fertig", entered through the form's controls, the catalogue left.
+void enterCriticalSection(shell::Program& program) {
+    auto& main = program.frmHaupt();
+    main.optStahlrohr.click();
+    main.txtStrNr.enter("3");
+    main.txtHFlNr.enter("12");
+    main.txtVorlauf.enter("90");
+    main.txtRuecklauf.enter("70");
+    main.txtHkLstgW.enter("2326");
+    main.cmdNaechstVerbrauch.click();
+    main.cmdWeiter.click();
+    main.txtTeilstr.enter("7");
+    main.txtTeilstrckmtr.enter("10");
+    main.txtGeschw.enter("0,5");
+    QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
+    main.cmdTeilRohr.click();
+    main.txtRohrDN.enter("15");
+    main.cmdRechnen.click();
+    EXPECT_FALSE(main.mnuItemArbeitunterbrechen.enabled());  // only after "Fertig"
+    main.cmdFertig.click();
+}
+
+// Its further circuit: riser 4, one section sharing nothing, up to "Fertig".
+void enterFurtherCircuit(shell::Program& program) {
+    program.frmHaupt().cmdRstTeilstr.click();
+    auto& rest = program.frmRohrDm();
+    EXPECT_FALSE(rest.mnuItemArbeitunterbrechen.enabled());
+    rest.txtStrNr.enter("4");
+    rest.txtHFlNr.enter("31");
+    rest.cmdStromkreis.click();
+    rest.txtHzKprNr.enter("1");
+    rest.txtHkLstgW.enter("1500");
+    rest.cmdNaechstVerbrauch.click();
+    QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
+    rest.cmdWeiter.click();
+    rest.txtTeistr.enter("21");
+    rest.txtTeilstrckmtr.enter("6");
+    rest.cmdTeilRohr.click();
+    rest.cmdDNkorrektur.click();
+    rest.cmdFertig.click();
+}
+
 class MainWindow : public testing::Test {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
@@ -406,10 +449,6 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
         auto click = [&](const char* form, const char* name) {
             QTest::mouseClick(widget(form, name), Qt::LeftButton);
         };
-        auto leaveCatalogue = [&] {
-            QTimer::singleShot(
-                0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
-        };
         program.start();
         EXPECT_TRUE(program.window("frmTitel2Rohr")->isVisible());
         ASSERT_TRUE(
@@ -420,40 +459,10 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
         click("frmPersoForm2", "cmdWeiter");
         ASSERT_TRUE(program.window("frmHaupt")->isVisible());
 
-        const char* main = "frmHaupt";
-        QTest::mouseClick(widget(main, "optStahlrohr"), Qt::LeftButton);
-        type(main, "txtStrNr", "3");
-        type(main, "txtHFlNr", "12");
-        type(main, "txtVorlauf", "90");
-        type(main, "txtRuecklauf", "70");
-        type(main, "txtHkLstgW", "2326");
-        click(main, "cmdNaechstVerbrauch");
-        click(main, "cmdWeiter");
-        type(main, "txtTeilstr", "7");
-        type(main, "txtTeilstrckmtr", "10");
-        type(main, "txtGeschw", "0,5");
-        leaveCatalogue();
-        click(main, "cmdTeilRohr");
-        type(main, "txtRohrDN", "15");
-        click(main, "cmdRechnen");
-        click(main, "cmdFertig");
-        click(main, "cmdRstTeilstr");
-
+        enterCriticalSection(program);
+        enterFurtherCircuit(program);
         const char* rest = "frmRohrDm";
         ASSERT_TRUE(program.window(rest)->isVisible());
-        type(rest, "txtStrNr", "4");
-        type(rest, "txtHFlNr", "31");
-        click(rest, "cmdStromkreis");
-        type(rest, "txtHzKprNr", "1");
-        type(rest, "txtHkLstgW", "1500");
-        click(rest, "cmdNaechstVerbrauch");
-        leaveCatalogue();
-        click(rest, "cmdWeiter");
-        type(rest, "txtTeistr", "21");
-        type(rest, "txtTeilstrckmtr", "6");
-        click(rest, "cmdTeilRohr");
-        click(rest, "cmdDNkorrektur");
-        click(rest, "cmdFertig");
         EXPECT_TRUE(messages.shown.empty());
 
         files.answers = {saved};
@@ -504,45 +513,13 @@ TEST(WholeProgram, InterruptedWorkResumesWhereItStopped) {
         {
             shell::Program program(&messages, &files);
             program.startNewWork();
-            auto& main = program.frmHaupt();
-            main.optStahlrohr.click();
-            main.txtStrNr.enter("3");
-            main.txtHFlNr.enter("12");
-            main.txtVorlauf.enter("90");
-            main.txtRuecklauf.enter("70");
-            main.txtHkLstgW.enter("2326");
-            main.cmdNaechstVerbrauch.click();
-            main.cmdWeiter.click();
-            main.txtTeilstr.enter("7");
-            main.txtTeilstrckmtr.enter("10");
-            main.txtGeschw.enter("0,5");
-            QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
-            main.cmdTeilRohr.click();
-            main.txtRohrDN.enter("15");
-            main.cmdRechnen.click();
-            EXPECT_FALSE(main.mnuItemArbeitunterbrechen.enabled());  // only after "Fertig"
-            main.cmdFertig.click();
-            tk::MenuEntry* interrupt = &main.mnuItemArbeitunterbrechen;
-            listing = main.txtAusgabeBerechn.text();
+            enterCriticalSection(program);
+            tk::MenuEntry* interrupt = &program.frmHaupt().mnuItemArbeitunterbrechen;
+            listing = program.frmHaupt().txtAusgabeBerechn.text();
             if (remainingStage) {
-                main.cmdRstTeilstr.click();
-                auto& rest = program.frmRohrDm();
-                EXPECT_FALSE(rest.mnuItemArbeitunterbrechen.enabled());
-                rest.txtStrNr.enter("4");
-                rest.txtHFlNr.enter("31");
-                rest.cmdStromkreis.click();
-                rest.txtHzKprNr.enter("1");
-                rest.txtHkLstgW.enter("1500");
-                rest.cmdNaechstVerbrauch.click();
-                QTimer::singleShot(0, [&] { program.catalogue().frmArmaturen.userClosed(); });
-                rest.cmdWeiter.click();
-                rest.txtTeistr.enter("21");
-                rest.txtTeilstrckmtr.enter("6");
-                rest.cmdTeilRohr.click();
-                rest.cmdDNkorrektur.click();
-                rest.cmdFertig.click();
-                interrupt = &rest.mnuItemArbeitunterbrechen;
-                listing = rest.txtAusgabeDN.text();
+                enterFurtherCircuit(program);
+                interrupt = &program.frmRohrDm().mnuItemArbeitunterbrechen;
+                listing = program.frmRohrDm().txtAusgabeDN.text();
             }
             kept = program.state().project();
             ASSERT_TRUE(interrupt->click());
