@@ -75,47 +75,6 @@ TEST(CatalogueData, FormsCarryTheirNamesCaptionsAndMakers) {
     }
 }
 
-TEST(CatalogueData, KindBoxesCarryTheirPromptsAndKinds) {
-    struct Case {
-        Form form;
-        std::size_t index;
-        const char* name;
-        const char* prompt;
-        std::vector<std::string> kinds;
-    };
-    const std::vector<std::string> firstFormKinds{
-        "HK-Armaturen                  ",
-        "Str.-Absperr u. Regulierarmat.",
-        "Absperrarmaturen              ",
-    };
-    const std::vector<Case> cases{
-        {Form::First, 0, "cboArmaturart", "                       Heimeier TA", firstFormKinds},
-        {Form::First, 1, "cboArmaturart1", "                NMG Honeywell", firstFormKinds},
-        {Form::Second,
-         0,
-         "cboArmaturart3",
-         "             Zentra / Landis & Gyr",
-         {"Mischer 3- u. 4-Wege          ", "Zentra Regelventile           ",
-          "LG Regelventile               "}},
-        {Form::Second,
-         1,
-         "cboArmaturart4",
-         "                    Ari / Boa",
-         {"Ari Absperrventile            ", "LG Absperrventile             ",
-          "Absperrarmaturen              "}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(labelOf(c.form)) + " " + c.name);
-        const CatalogueFormData& data = formOf(c.form);
-        ASSERT_LT(c.index, data.kindBoxes.size());
-        const KindBox& kindBox = data.kindBoxes[c.index];
-        EXPECT_EQ(kindBox.name, c.name);
-        EXPECT_EQ(kindBox.prompt, c.prompt);
-        EXPECT_EQ(kindBox.kinds, c.kinds);
-        EXPECT_EQ(kindBox.models.size(), kindBox.kinds.size());
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Model boxes: which kind opens which box, prompts and entry counts.
 
