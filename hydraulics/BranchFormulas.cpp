@@ -15,8 +15,8 @@ constexpr double kConverged = 1e-10;
 ResidualGradient residualGradient(double circulationPressure, double totalLength,
                                   double commonPressure, double commonLength) {
     ResidualGradient result{};
-    result.remainingLength = totalLength - commonLength;
-    result.availablePressure = circulationPressure - commonPressure;
+    result.remainingLength = roundTo(totalLength - commonLength, kLengthDecimals);
+    result.availablePressure = roundTo(circulationPressure - commonPressure, kPressureDecimals);
     result.gradient = result.availablePressure / result.remainingLength;
     return result;
 }

@@ -14,7 +14,8 @@ struct ResidualGradient {
     double gradient;           // mbar per m
 };
 
-// The pressure left for the circuit's own sections, spread over their length.
+// The pressure left for the circuit's own sections, spread over their length;
+// pressure and length rounded as stored ones are.
 ResidualGradient residualGradient(double circulationPressure, double totalLength,
                                   double commonPressure, double commonLength);
 

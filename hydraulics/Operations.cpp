@@ -107,16 +107,19 @@ bool ComputeSectionLoss(calc::CalcState& state) {
     state.section.pressureDrop.at(r, s) = roundTo(state.sectionLoss, 1);
     state.section.sectionLength.at(r, s) = length;
     state.section.massFlow.at(r, s) = m;
-    state.totalLength += length;
-    state.riser.riserPressureDrop.at(r) += state.section.pressureDrop.at(r, s);
-    state.circulationPressure = state.riser.riserPressureDrop.at(r);
+    state.totalLength = roundTo(state.totalLength + length, kLengthDecimals);
+    double& riserTotal = state.riser.riserPressureDrop.at(r);
+    riserTotal = roundTo(riserTotal + state.section.pressureDrop.at(r, s), kPressureDecimals);
+    state.circulationPressure = riserTotal;
     return true;
 }
 
 void AddCommonPart(calc::CalcState& state) {
     const int r = state.riserIndex;
-    state.riserWork.commonPressure.at(r) += state.addedPressure;
-    state.riserWork.commonLength.at(r) += state.addedLength;
+    double& pressure = state.riserWork.commonPressure.at(r);
+    double& length = state.riserWork.commonLength.at(r);
+    pressure = roundTo(pressure + state.addedPressure, kPressureDecimals);
+    length = roundTo(length + state.addedLength, kLengthDecimals);
 }
 
 GradientOutcome ComputeResidualGradient(calc::CalcState& state) {
@@ -208,7 +211,8 @@ void EvaluateSelectedDn(calc::CalcState& state, bool withValve) {
                                     zetaLossPa(state.section.zetaSum.at(r, s), m, d),
                                 2);
     state.section.branchPressureDrop.at(r, s) = roundTo(loss / 100, 1);
-    state.branchLossTotal += state.section.branchPressureDrop.at(r, s);
+    state.branchLossTotal = roundTo(
+        state.branchLossTotal + state.section.branchPressureDrop.at(r, s), kPressureDecimals);
     state.riser.riserBranchLoss.at(r) = state.branchLossTotal;
     state.section.branchVelocity.at(r, s) = branchVelocityMs(m, d);
 }
@@ -234,7 +238,8 @@ bool RecomputeCorrectedSection(calc::CalcState& state) {
     state.sectionWork.correctedLoss.at(r, s) = loss / 100;
     state.section.correctedLossTab.at(r, s) = roundTo(loss / 100, 1);
     state.riser.riserCorrectedLoss.at(r) =
-        roundTo(state.riser.riserCorrectedLoss.at(r) + state.section.correctedLossTab.at(r, s), 1);
+        roundTo(state.riser.riserCorrectedLoss.at(r) + state.section.correctedLossTab.at(r, s),
+                kPressureDecimals);
     return true;
 }
 

@@ -10,6 +10,12 @@ namespace hyd {
 // floor(x × 10^n + 0.5) / 10^n in double precision.
 double roundTo(double value, int decimals);
 
+// Sums and differences of stored pressures keep their one decimal, those of
+// lengths the three a length field can hold ("0,125"), so that no binary
+// remainder shows on the page or in the work file.
+inline constexpr int kPressureDecimals = 1;
+inline constexpr int kLengthDecimals = 3;
+
 // Mass flow m in kg/h of a load in W at a temperature spread in K
 // (1.163 Wh/(kg·K) is the specific heat of water).
 double massFlowKgPerHour(double load, double temperatureSpread);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "hydraulics/BranchFormulas.h"
 #include "hydraulics/Operations.h"
@@ -8,15 +9,6 @@
 #include "hydraulics/SectionFormulas.h"
 
 namespace {
-
-// Two shared sections of 3.5 m / 12 mbar and 6.5 m / 8 mbar on a critical
-// circuit of 50 m and 100 mbar: 80 mbar over 40 m, 2 mbar per metre.
-TEST(BranchFormulas, TheGradientSpreadsTheRestOverTheRemainingLength) {
-    hyd::ResidualGradient g = hyd::residualGradient(100, 50, 12.0 + 8.0, 3.5 + 6.5);
-    EXPECT_DOUBLE_EQ(g.remainingLength, 40.0);
-    EXPECT_DOUBLE_EQ(g.availablePressure, 80.0);
-    EXPECT_DOUBLE_EQ(g.gradient, 2.0);
-}
 
 // The loss of the section written out from the friction law and the
 // dynamic pressure, as a planner would compute it.
@@ -88,18 +80,26 @@ TEST(BranchFormulas, TheFitFlagAtItsLimits) {
 }
 
 // Steel DN 40 as a correction is 39.25 mm (39.5 mm elsewhere). 800 kg/h over
-// 20 m with zeta 4.5: F = 4356.8 × 20 × 800^1.82562 × 39.25^-4.89186 =
-// 277.52 Pa, Z = 4.5 × 64.3456 × (800 / 39.25²)² = 78.08 Pa; 355.60 Pa is
-// 3.556 mbar, listed 3.6.
-TEST(BranchOperations, ACorrectedSteelDn40IsComputedWith39_25Millimetres) {
+// 20 m with zeta 2.5 + 1.5 + 0.5 = 4.5: F = 4356.8 × 20 × 800^1.82562 ×
+// 39.25^-4.89186 = 277.52 Pa, Z = 4.5 × 64.3456 × (800 / 39.25²)² = 78.08 Pa;
+// 355.60 Pa is 3.556 mbar, listed 3.6. The riser's branch losses so far,
+// 0.2 mbar, become 3.8 (3.8000000000000003 in plain double precision).
+TEST(BranchOperations, ASteelDn40SectionAndTheRisersSums) {
     calc::CalcState state;
     state.riserIndex = 2;
     state.sectionIndex = 3;
     state.pipeMaterial = 1;
     state.friction = *hyd::frictionLaw(1);
-    state.section.massFlow.at(2, 3) = 800;
-    state.section.sectionLength.at(2, 3) = 20;
-    state.section.zetaSum.at(2, 3) = 4.5;
+    state.massFlow = state.section.massFlow.at(2, 3) = 800;
+    state.sectionLength = state.section.sectionLength.at(2, 3) = 20;
+    state.consumerFlag = 1;
+    state.connectionCount = state.reducerCount = 1;
+    state.innerDiameter = 39.25;
+    state.branchLossTotal = 0.2;
+    hyd::EvaluateSelectedDn(state, false);
+    EXPECT_EQ(state.section.branchPressureDrop.at(2, 3), 3.6);
+    EXPECT_EQ(state.riser.riserBranchLoss.at(2), 3.8);
+
     state.riser.riserCorrectedLoss.at(2) = 1.2;
     state.correctedDn = 40;
     ASSERT_TRUE(hyd::LookupCorrectionDn(state));
@@ -108,6 +108,28 @@ TEST(BranchOperations, ACorrectedSteelDn40IsComputedWith39_25Millimetres) {
     EXPECT_DOUBLE_EQ(state.sectionWork.correctedLoss.at(2, 3), 3.556);
     EXPECT_DOUBLE_EQ(state.section.correctedLossTab.at(2, 3), 3.6);
     EXPECT_DOUBLE_EQ(state.riser.riserCorrectedLoss.at(2), 4.8);
+}
+
+// A critical circuit of 38.4 mbar over 30.3 m; the circuit shares 0.3 m with
+// 1.1 mbar and 1.1 m with 6.7 mbar. Its sums are 1.4 m and 7.8 mbar, which
+// leave 28.9 m and 30.6 mbar; in plain double precision these four read
+// 1.4000000000000001, 7.800000000000001, 28.900000000000002, 30.599999999999998.
+TEST(BranchOperations, SharedSumsAndWhatIsLeftKeepTheirDecimals) {
+    calc::CalcState state;
+    state.riserIndex = 2;
+    state.circulationPressure = 38.4;
+    state.totalLength = 30.3;
+    for (auto [length, pressure] : {std::pair{0.3, 1.1}, std::pair{1.1, 6.7}}) {
+        state.addedLength = length;
+        state.addedPressure = pressure;
+        hyd::AddCommonPart(state);
+    }
+    EXPECT_EQ(state.riserWork.commonLength.at(2), 1.4);
+    EXPECT_EQ(state.riserWork.commonPressure.at(2), 7.8);
+    ASSERT_EQ(hyd::ComputeResidualGradient(state), hyd::GradientOutcome::Computed);
+    EXPECT_EQ(state.remainingLength, 28.9);
+    EXPECT_EQ(state.riser.riserPressureDrop.at(2), 30.6);
+    EXPECT_DOUBLE_EQ(state.residualGradient, 30.6 / 28.9);
 }
 
 // Sizes outside the table: below the smallest row the smallest size, above

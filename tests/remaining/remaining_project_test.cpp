@@ -26,7 +26,7 @@ const std::string kFurtherCircuits =
     "                      \r\n"
     "Druckverlust der restlichen Teilstrecken\r\n"
     "Strang-Nummer: 5   Verbraucher-Nr:   40\r\n"
-    "Verfügbarer Druck:5,90000000000001\r\n"
+    "Verfügbarer Druck:  5,9\r\n"
     "___________________________________________________________________________\r\n"
     "  Lf|TS |Leistg |Länge |Zetha| Wasser |Rohr|Rohr|Geschw|Druck |Fakt|Rohr|Zetha|Druck |\r\n"
     "  Nr|Nr |   Q   | TS   |Wert |  menge |Dire| DN |  W   | verl | f  | DN |wert |korrek|\r\n"
