@@ -38,7 +38,8 @@ const FieldRule commonPressure{"txtPverbrcht",
                                "Bitte Zahlen zwischen 0,1 und 9999 eingeben.",
                                "0"};
 
-// The consumer step reports an empty or unconvertible number as a fault.
+// The consumer step reports an empty or unconvertible consumer number as a
+// fault.
 const FieldRule consumerNumber{.field = "txtHzKprNr",
                                .reading = R::Locale,
                                .lower = 0.9,
@@ -48,18 +49,20 @@ const FieldRule consumerNumber{.field = "txtHzKprNr",
                                .message = k1to9999,
                                .conversionIsFault = true,
                                .emptyIsFault = true};
-const FieldRule consumerLoad{.field = "txtHkLstgW",
-                             .reading = R::LeadingNumber,
-                             .lower = 0.9,
-                             .lowerIncluded = false,
-                             .upper = 50001,
-                             .stored = S::Locale,
-                             .message = " Bitte Zahlen zwischen 1 und 50000 eingeben.",
-                             .conversionIsFault = true};
+// The load fails with its own message, also when it is empty or no number.
+const FieldRule consumerLoad{"txtHkLstgW",
+                             R::LeadingNumber,
+                             0.9,
+                             false,
+                             50001,
+                             S::Locale,
+                             " Bitte Zahlen zwischen 1 und 50000 eingeben."};
 
 const FieldRule sectionNumber{"txtTeistr", R::LeadingNumber, 0, false, 71, S::RoundedEven, k1to70};
+// Read with the decimal comma, as the main form reads it, so that
+// connections under a metre ("0,5") can be entered.
 const FieldRule sectionLength{"txtTeilstrckmtr",
-                              R::LeadingNumber,
+                              R::Locale,
                               0.09,
                               false,
                               101,

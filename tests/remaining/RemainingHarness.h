@@ -11,14 +11,40 @@ struct ProjectHarness : MainFormHarness {
         services.openRemaining = [this](const std::string& listing) { rest.open(listing); };
     }
 
-    // Shared sections by number, then ">".
+    // A steel critical circuit of three sections, 40 mbar over 50 m, put
+    // into the state as "Nächster   Strang" leaves it, and this form opened
+    // for riser 2.
+    void openAfterThreeSections() {
+        state.materialCode = state.pipeMaterial = 1;
+        state.temperatureSpread = 20;
+        state.circulationPressure = 40;
+        state.totalLength = 50;
+        struct Slot {
+            std::int16_t number;
+            double length, drop;
+        };
+        const Slot slots[] = {{7, 10, 25}, {8, 5, 15}, {9, 35, 0}};
+        for (int s = 1; s <= 3; ++s) {
+            const Slot& slot = slots[s - 1];
+            state.section.sectionNumber.at(1, s) = slot.number;
+            state.section.sectionLength.at(1, s) = slot.length;
+            state.section.pressureDrop.at(1, s) = slot.drop;
+            state.section.criticalDn.at(1, s) = 15;
+        }
+        state.riserIndex = state.lastRiserIndex = state.riserCount = 2;
+        rest.open("");
+    }
+
+    // Shared sections by number, then ">"; a refused section ends there.
     void shareSections(const char* riser, const char* consumer,
                        std::initializer_list<const char*> numbers) {
         rest.txtStrNr.enter(riser);
         rest.txtHFlNr.enter(consumer);
         for (const char* number : numbers) {
             rest.txtTlStrckNr.enter(number);
+            const std::size_t shown = messages.shown.size();
             rest.cmdAddition.click();
+            if (messages.shown.size() > shown) return;
         }
         rest.cmdStromkreis.click();
     }

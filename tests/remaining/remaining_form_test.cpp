@@ -1,39 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "RemainingHarness.h"
-#include "circuit/MainFormRules.h"
-#include "remaining/RemainingRules.h"
 
 namespace {
 
 using remaining::RemainingPhase;
 
-// A steel critical circuit of three sections, 40 mbar over 50 m, and the
-// remaining-sections form opened for riser 2.
 class RemainingForm : public testing::Test, protected testing_support::ProjectHarness {
 protected:
-    RemainingForm() {
-        state.materialCode = state.pipeMaterial = 1;
-        state.temperatureSpread = 20;
-        state.circulationPressure = 40;
-        state.totalLength = 50;
-        struct Slot {
-            std::int16_t number;
-            double length, drop;
-        };
-        const Slot slots[] = {{7, 10, 25}, {8, 5, 15}, {9, 35, 0}};
-        for (int s = 1; s <= 3; ++s) {
-            const Slot& slot = slots[s - 1];
-            state.section.sectionNumber.at(1, s) = slot.number;
-            state.section.sectionLength.at(1, s) = slot.length;
-            state.section.pressureDrop.at(1, s) = slot.drop;
-            state.section.criticalDn.at(1, s) = 15;
-        }
-        state.riserIndex = state.lastRiserIndex = state.riserCount = 2;
-        rest.open("");
-    }
+    RemainingForm() { openAfterThreeSections(); }
 
     void expectCorrection(const std::string& text, const tk::Control& focus) {
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -53,24 +28,15 @@ protected:
     }
 };
 
-TEST_F(RemainingForm, AnUnknownSharedNumberAddsNothing) {
-    rest.txtStrNr.enter("2");
-    rest.txtHFlNr.enter("1");
-    rest.txtTlStrckNr.enter("55");
-    rest.cmdAddition.click();
-    expectCorrection("Keine berechnete Teilstrecke hat die Nummer 55.", rest.txtTlStrckNr);
-    EXPECT_EQ(state.riserWork.commonLength.at(2), 0.0);
-    EXPECT_EQ(rest.txtTlStrLngSum.text(), "");
-}
-
-// The shared part must leave length and pressure for the own sections; else
-// the shared sums start again.
+// A shared section must have been computed, and the shared part must leave
+// length and pressure for the own sections; else the shared sums start again.
 TEST_F(RemainingForm, SharedSectionsThatLeaveNothingAreRefused) {
     struct Case {
         std::initializer_list<const char*> shared;
         const char* message;
     };
     const Case cases[] = {
+        {{"55"}, "Keine berechnete Teilstrecke hat die Nummer 55."},
         {{"7", "8", "9"},
          "Die gemeinsamen Teilstrecken sind zusammen so lang wie der ungünstigste Stromkreis "
          "oder länger. Bitte die gemeinsamen Teilstrecken neu eingeben."},
@@ -188,78 +154,6 @@ TEST_F(RemainingForm, ASectionWithoutANewConsumerCarriesTheLoadSoFar) {
     EXPECT_EQ(state.section.sectionLoad.at(2, 2), 1000.0);
     // 1000 W at 20 K: 1000 / 23.26 = 42.99 kg/h, listed 43.
     EXPECT_DOUBLE_EQ(state.section.listedMassFlow.at(2, 2), 43.0);
-}
-
-// The form's own bounds, also where they differ from the messages.
-TEST(RemainingRules, FieldsAtTheirBounds) {
-    namespace rest = remaining::rules;
-    struct Case {
-        const forms::FieldRule& rule;
-        const char* text;
-        forms::CheckStatus status;
-        double stored;
-    };
-    constexpr auto P = forms::CheckStatus::Passed;
-    constexpr auto F = forms::CheckStatus::Failed;
-    constexpr auto X = forms::CheckStatus::Fault;
-    const Case cases[] = {
-        {rest::sectionLength, "0,5", F, 0},  // its leading number is 0
-        {rest::sectionLength, "2,5", P, 2.5},    {rest::consumerCount, "2", F, 0},
-        {rest::consumerLoad, "50000", P, 50000}, {rest::consumerLoad, "50001", F, 0},
-        {rest::consumerNumber, "", X, 0},       // the consumer step's fault
-        {rest::riserNumber, "20,5", P, 20},     // the leading number 20
-        {rest::commonSectionNumber, "", F, 0},  // "0" first, which is below 1
-        {rest::correctionDn, "5", P, 5},        // the table refuses it later
-        {rest::correctionDn, "151", F, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rule.field << " \"" << c.text << "\"");
-        forms::CheckResult result = forms::checkField(c.rule, c.text);
-        EXPECT_EQ(result.status, c.status);
-        if (c.status == P) {
-            EXPECT_DOUBLE_EQ(result.value, c.stored);
-        }
-    }
-}
-
-// No field of either form takes a text that is no number with the decimal
-// comma, whatever its reading.
-TEST(FieldRulesOfBothForms, NoFieldTakesATextThatIsNoNumber) {
-    namespace main = circuit::rules;
-    namespace rest = remaining::rules;
-    const forms::FieldRule* all[] = {&main::riserNumber,
-                                     &main::circuitConsumerNumber,
-                                     &main::supplyTemperature,
-                                     &main::returnTemperature,
-                                     &main::consumerNumber,
-                                     &main::consumerLoad,
-                                     &main::sectionNumber,
-                                     &main::sectionLength,
-                                     &main::designVelocity,
-                                     &main::pipeDn,
-                                     &main::kv,
-                                     &main::consumerCount,
-                                     &rest::riserNumber,
-                                     &rest::circuitConsumerNumber,
-                                     &rest::commonSectionNumber,
-                                     &rest::commonLength,
-                                     &rest::commonPressure,
-                                     &rest::consumerNumber,
-                                     &rest::consumerLoad,
-                                     &rest::sectionNumber,
-                                     &rest::sectionLength,
-                                     &rest::kv,
-                                     &rest::consumerCount,
-                                     &rest::correctionDn,
-                                     &rest::bendCount,
-                                     &rest::teeCount,
-                                     &rest::connectionCount,
-                                     &rest::reducerCount};
-    for (const forms::FieldRule* rule : all)
-        for (const char* text : {"7.6", "7a", "1e1", "1,5x"}) {
-            SCOPED_TRACE(testing::Message() << rule->field << " \"" << text << "\"");
-            EXPECT_NE(forms::checkField(*rule, text).status, forms::CheckStatus::Passed);
-        }
 }
 
 }  // namespace
