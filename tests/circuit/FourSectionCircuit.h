@@ -31,41 +31,27 @@ inline const std::string kFourSectionListing =
 // "Rechnen": steel, riser 3, consumer 12, 90/70 °C, sections 7 to 10, with a
 // valve from each catalogue dialog, a typed kv and a section without valve.
 inline void enterFourSections(MainFormHarness& h) {
-    auto& form = h.form;
-    auto consumers = [&form](std::initializer_list<const char*> loads) {
-        for (const char* load : loads) {
-            form.txtHkLstgW.enter(load);
-            form.cmdNaechstVerbrauch.click();
-        }
-        form.cmdWeiter.click();
-    };
-    auto section = [&](const char* number, const char* length, const char* velocity, const char* kv,
-                       std::initializer_list<const char*> fittings) {
-        h.enterSection(number, length, velocity);
-        form.cmdTeilRohr.click();
-        if (kv) form.txtKVWert.enter(kv);
-        tk::TextField* fields[] = {&form.txtRohrDN,  &form.txtVrbrchr,   &form.txtBoganzahl,
-                                   &form.txtTAnzahl, &form.txtAnbindAnz, &form.txtReduAnz};
-        std::size_t i = 0;
-        for (const char* text : fittings) fields[i++]->enter(text);
-        form.cmdRechnen.click();
-    };
     h.enterCircuit();
-    consumers({"1200", "1126"});
+    h.enterConsumers({"1200", "1126"});
     h.pickInFirstDialog(1, 1, 2);  // HK-Vntl Stand DN15, kv 0,66
-    section("7", "10", "0,5", nullptr, {"15", "1", "2"});
-    form.cmdNaechsteTeilstrck.click();
-    consumers({"2326"});
+    h.takeSection("7", "10", "0,5");
+    h.computeSection({"15", "1", "2"});
+    h.form.cmdNaechsteTeilstrck.click();
+    h.enterConsumers({"2326"});
     h.pickInSecondDialog(1, 2, 22);  // Nebenr DN 20, kv 5
-    section("8", "12,5", "0,6", nullptr, {"20", "", "", "1"});
-    form.cmdNaechsteTeilstrck.click();
-    consumers({"1163", "1163"});
+    h.takeSection("8", "12,5", "0,6");
+    h.computeSection({"20", "", "", "1"});
+    h.form.cmdNaechsteTeilstrck.click();
+    h.enterConsumers({"1163", "1163"});
     h.returnWithoutChoice();
-    section("9", "8", "0,7", "4,4", {"25", "1", "", "", "1"});
-    form.cmdNaechsteTeilstrck.click();
-    consumers({"3489"});
+    h.takeSection("9", "8", "0,7");
+    h.form.txtKVWert.enter("4,4");
+    h.computeSection({"25", "1", "", "", "1"});
+    h.form.cmdNaechsteTeilstrck.click();
+    h.enterConsumers({"3489"});
     h.returnWithoutChoice();
-    section("10", "20", "1", nullptr, {"32", "", "4", "", "", "1"});
+    h.takeSection("10", "20", "1");
+    h.computeSection({"32", "", "4", "", "", "1"});
 }
 
 // The same circuit finished and handed over with "Nächster   Strang".

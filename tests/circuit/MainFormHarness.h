@@ -56,11 +56,33 @@ struct MainFormHarness {
         form.cmdNaechstVerbrauch.click();
     }
 
+    // Each load with "+", then ">".
+    void enterConsumers(std::initializer_list<const char*> loads) {
+        for (const char* load : loads) addConsumer(load);
+        form.cmdWeiter.click();
+    }
+
     // The section fields, typed after ">"; "Teilstrecke" is not yet pressed.
     void enterSection(const char* number, const char* length, const char* velocity) {
         form.txtTeilstr.enter(number);
         form.txtTeilstrckmtr.enter(length);
         form.txtGeschw.enter(velocity);
+    }
+
+    // The same, then "Teilstrecke" with the catalogue's user scripted before.
+    void takeSection(const char* number, const char* length, const char* velocity) {
+        enterSection(number, length, velocity);
+        form.cmdTeilRohr.click();
+    }
+
+    // DN and the fittings in the form's order (Verbraucher, bends, tees,
+    // connections, reducers), then "Rechnen".
+    void computeSection(std::initializer_list<const char*> texts) {
+        tk::TextField* fields[] = {&form.txtRohrDN,  &form.txtVrbrchr,   &form.txtBoganzahl,
+                                   &form.txtTAnzahl, &form.txtAnbindAnz, &form.txtReduAnz};
+        std::size_t i = 0;
+        for (const char* text : texts) fields[i++]->enter(text);
+        form.cmdRechnen.click();
     }
 
     // The user closes the catalogue without choosing.

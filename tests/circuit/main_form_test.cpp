@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
-#include <vector>
 
 #include "MainFormHarness.h"
 
@@ -26,10 +24,6 @@ TEST_F(MainForm, OneSectionFromConsumersToLoss) {
                      form.optStahlrohr);
 
     enterCircuit();
-    form.txtStrNr.enter("21");
-    addConsumer("1200");
-    expectCorrection("Bitte Zahlen zwischen 1 und 20 eingeben.", form.txtStrNr);
-    form.txtStrNr.enter("3");
     form.txtVorlauf.enter("70");
     addConsumer("1200");
     expectCorrection("Die Vorlauftemperatur muss über der Rücklauftemperatur liegen.",
@@ -129,21 +123,32 @@ TEST_F(MainForm, UnconvertibleConsumerTextIsReportedAsAnInputFault) {
     EXPECT_EQ(state.loadSum, 1000.0);
 }
 
-TEST_F(MainForm, ANewSectionBeyondTheTablesIsRefused) {
+// Where the steps' controls matter beyond the next field: at start only
+// the circuit and its consumers can be entered; a section follows only while
+// the riser has slots left; "Arbeitunterbrechen" is offered from "Fertig"
+// until the next riser.
+TEST_F(MainForm, StepsOpenInTurnAndInterruptingFollowsFertig) {
+    for (const char* name :
+         {"cmdWeiter", "cmdTeilRohr", "cmdRechnen", "cmdFertig", "cmdRstTeilstr"})
+        EXPECT_FALSE(form.find(name)->visible()) << name;
+    EXPECT_FALSE(form.mnuItemArbeitunterbrechen.enabled());
     enterCircuit();
-    addConsumer("1000");
-    form.cmdWeiter.click();
-    enterSection("1", "1", "0,5");
+    enterConsumers({"1000"});
     returnWithoutChoice();
-    form.cmdTeilRohr.click();
-    form.txtRohrDN.enter("15");
-    form.cmdRechnen.click();
+    takeSection("1", "1", "0,5");
+    computeSection({"15"});
+    EXPECT_FALSE(form.mnuItemArbeitunterbrechen.enabled());
     state.sectionIndex = 45;
     form.cmdNaechsteTeilstrck.click();
     expectCorrection("Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.",
                      form.cmdFertig);
     EXPECT_EQ(state.sectionIndex, 45);
-    EXPECT_TRUE(form.cmdFertig.visible());
+    form.cmdFertig.click();
+    EXPECT_TRUE(form.mnuItemArbeitunterbrechen.enabled());
+    EXPECT_TRUE(form.cmdRstTeilstr.hasFocus());
+    form.cmdRstTeilstr.click();
+    EXPECT_FALSE(form.mnuItemArbeitunterbrechen.enabled());
+    EXPECT_FALSE(form.visible());
 }
 
 TEST_F(MainForm, ARefusedFirstConsumerLeavesTheMaterialOpen) {
@@ -168,10 +173,8 @@ TEST_F(MainForm, ARefusedFirstConsumerLeavesTheMaterialOpen) {
 // taken the section data they cannot be changed until the next section.
 TEST_F(MainForm, SectionDataAreReadOnlyFromTeilstreckeToTheNextSection) {
     enterCircuit();
-    addConsumer("1000");
-    form.cmdWeiter.click();
-    enterSection("1", "5", "4");
-    form.cmdTeilRohr.click();
+    enterConsumers({"1000"});
+    takeSection("1", "5", "4");
     expectCorrection("Bitte Zahlen zwischen 0,1 und 3 eingeben.", form.txtGeschw);
     for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw})
         EXPECT_FALSE(field->readOnly()) << field->name();
@@ -184,13 +187,11 @@ TEST_F(MainForm, SectionDataAreReadOnlyFromTeilstreckeToTheNextSection) {
         EXPECT_FALSE(field->enter("9")) << field->name();
     }
     EXPECT_EQ(form.txtTeilstrckmtr.text(), "5");
-    form.txtRohrDN.enter("15");
-    form.cmdRechnen.click();
+    computeSection({"15"});
     EXPECT_TRUE(form.cmdNaechsteTeilstrck.hasFocus());
 
     form.cmdNaechsteTeilstrck.click();
-    addConsumer("500");
-    form.cmdWeiter.click();
+    enterConsumers({"500"});
     for (tk::TextField* field : {&form.txtTeilstr, &form.txtTeilstrckmtr, &form.txtGeschw}) {
         EXPECT_FALSE(field->readOnly()) << field->name();
         EXPECT_EQ(field->text(), "") << field->name();
@@ -215,144 +216,19 @@ TEST(MainFormCatalogue, TheLatestChoiceGivesKvAndValveText) {
         SCOPED_TRACE(c.kvText);
         testing_support::MainFormHarness h;
         h.enterCircuit();
-        h.addConsumer("2326");
-        h.form.cmdWeiter.click();
+        h.enterConsumers({"2326"});
         h.enterSection("1", "10", "0,5");
         h.pickInFirstThenSecond({1, 1, 2}, c.second);  // first: kv 0,66
         ASSERT_TRUE(h.form.cmdTeilRohr.click());
         EXPECT_EQ(h.form.txtKVWert.text(), c.kvText);
         EXPECT_EQ(h.form.txtVentDN.text(), c.valveText);
         EXPECT_DOUBLE_EQ(h.state.kvValue, c.kv);
-        h.form.txtRohrDN.enter("20");
-        ASSERT_TRUE(h.form.cmdRechnen.click());
+        h.computeSection({"20"});
         EXPECT_TRUE(h.messages.shown.empty());
         // DN 20 steel, d = 21.25 mm: A = R(21.25² × 0.7853975) = 354.66 mm²;
         // kv 5: (0.05 × 354.66 / 5)² = 12.58; kv 0,66: (0.05 × 354.66 / 0.66)² = 721.9.
         EXPECT_DOUBLE_EQ(h.state.section.zetaSum.at(1, 1), c.kv == 5.0 ? 12.6 : 721.9);
     }
-}
-
-// Each step of a section leaves the controls as the form's phase table has
-// them, written out here control by control.
-TEST_F(MainForm, EveryStepShowsItsPhase) {
-    using circuit::MainPhase;
-    using Names = std::vector<const char*>;
-    struct Step {
-        const char* name;
-        std::function<void()> action;
-        MainPhase phase;
-        Names visible, hidden, enabled, disabled;
-        const char* focus;
-    };
-    const Names fittings{"txtVrbrchr", "txtVentDN",    "txtKVWert",  "txtBoganzahl",
-                         "txtTAnzahl", "txtAnbindAnz", "txtReduAnz", "txtRohrDN"};
-    const Step steps[] = {
-        {"start",
-         [] {},
-         MainPhase::Start,
-         {"txtStrNr", "txtHFlNr", "txtVorlauf", "txtRuecklauf", "optStahlrohr", "optCuRohr",
-          "optWeStahlrohr", "txtHzKprNr", "txtHkLstgW", "cmdNaechstVerbrauch", "txtAusgabeBerechn",
-          "lblTeilstr", "lblRohrDN"},
-         {"lblSumLstg", "txtGesLstg", "cmdWeiter", "txtTeilstr", "cmdTeilRohr", "txtRohrDN",
-          "cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig", "cmdRstTeilstr", "Label5", "Label4"},
-         {"txtVorlauf", "txtRuecklauf", "txtHzKprNr", "txtHkLstgW"},
-         {"mnuItemArbeitunterbrechen"},
-         "txtStrNr"},
-        {"+",
-         [this] {
-             enterCircuit();
-             addConsumer("1000");
-         },
-         MainPhase::ConsumerAdded,
-         {"lblSumLstg", "txtGesLstg", "cmdWeiter", "cmdNaechstVerbrauch"},
-         {"cmdTeilRohr"},
-         {"txtHzKprNr"},
-         {"txtVorlauf", "txtRuecklauf"},
-         "txtHzKprNr"},
-        {">",
-         [this] { form.cmdWeiter.click(); },
-         MainPhase::SectionData,
-         {"txtTeilstr", "txtTeilstrckmtr", "txtGeschw", "cmdTeilRohr"},
-         {"cmdWeiter", "cmdNaechstVerbrauch"},
-         {},
-         {"txtHzKprNr", "txtHkLstgW"},
-         "txtTeilstr"},
-        {"Teilstrecke",
-         [this] {
-             enterSection("1", "10", "0,5");
-             returnWithoutChoice();
-             form.cmdTeilRohr.click();
-         },
-         MainPhase::Fittings,
-         fittings,
-         {"cmdTeilRohr"},
-         {},
-         {},
-         "txtRohrDN"},
-        {"Rechnen",
-         [this] {
-             form.txtRohrDN.enter("15");
-             form.cmdRechnen.click();
-         },
-         MainPhase::SectionComputed,
-         {"cmdNaechsteTeilstrck", "cmdFertig"},
-         {"cmdRechnen"},
-         {},
-         {"mnuItemArbeitunterbrechen"},
-         "cmdNaechsteTeilstrck"},
-        {"Nächste Teilstrecke",
-         [this] { form.cmdNaechsteTeilstrck.click(); },
-         MainPhase::NextSection,
-         {"cmdNaechstVerbrauch"},
-         {"txtTeilstr", "txtTeilstrckmtr", "txtGeschw", "txtRohrDN", "txtVentDN", "txtKVWert",
-          "txtVrbrchr", "txtBoganzahl", "txtTAnzahl", "txtAnbindAnz", "txtReduAnz", "cmdWeiter",
-          "cmdTeilRohr", "cmdRechnen", "cmdNaechsteTeilstrck", "cmdFertig"},
-         {"txtHzKprNr", "txtHkLstgW"},
-         {},
-         "txtHzKprNr"},
-        {"Fertig",
-         [this] {
-             addConsumer("500");
-             form.cmdWeiter.click();
-             enterSection("2", "5", "0,5");
-             returnWithoutChoice();
-             form.cmdTeilRohr.click();
-             form.txtRohrDN.enter("15");
-             form.cmdRechnen.click();
-             form.cmdFertig.click();
-         },
-         MainPhase::CircuitFinished,
-         {"cmdRstTeilstr"},
-         {"cmdNaechsteTeilstrck", "cmdRechnen", "cmdFertig"},
-         {"mnuItemArbeitunterbrechen"},
-         {},
-         "cmdRstTeilstr"},
-        {"Nächster   Strang",
-         [this] { form.cmdRstTeilstr.click(); },
-         MainPhase::HandedOver,
-         {},
-         {"cmdRstTeilstr"},
-         {},
-         {"mnuItemArbeitunterbrechen"},  // only from "Fertig" to the next riser
-         nullptr},
-    };
-    EXPECT_EQ(state.riserIndex, 1);
-    EXPECT_EQ(state.riserCount, 1);
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.action();
-        EXPECT_TRUE(messages.shown.empty());
-        EXPECT_EQ(form.phase(), step.phase);
-        EXPECT_EQ(state.mainPhase, static_cast<int>(step.phase));
-        for (const char* name : step.visible) EXPECT_TRUE(form.find(name)->visible()) << name;
-        for (const char* name : step.hidden) EXPECT_FALSE(form.find(name)->visible()) << name;
-        for (const char* name : step.enabled) EXPECT_TRUE(form.find(name)->enabled()) << name;
-        for (const char* name : step.disabled) EXPECT_FALSE(form.find(name)->enabled()) << name;
-        if (step.focus) {
-            EXPECT_TRUE(form.find(step.focus)->hasFocus()) << step.focus;
-        }
-    }
-    EXPECT_FALSE(form.visible());
 }
 
 // Loading the form sets up its controls only; the state is set up by the
@@ -380,8 +256,7 @@ TEST(MainFormState, LoadingTheFormLeavesTheStateAlone) {
 // damaged file could bring) is reported; the state stays as before the click.
 TEST_F(MainForm, AFaultInAClickIsReportedAndUndone) {
     enterCircuit();
-    addConsumer("1000");
-    form.cmdWeiter.click();
+    enterConsumers({"1000"});
     enterSection("4", "10", "0,5");
     state.riserIndex = 21;
     const calc::CalcState before = state;
@@ -401,8 +276,7 @@ TEST_F(MainForm, AFaultInAClickIsReportedAndUndone) {
 // of the catalogue is taken over.
 TEST_F(MainForm, AProgramEndedInTheCatalogueGoesNoFurther) {
     enterCircuit();
-    addConsumer("1000");
-    form.cmdWeiter.click();
+    enterConsumers({"1000"});
     enterSection("4", "10", "0,5");
     windows.whenModal("frmArmaturen", [this] {
         catalogue.frmArmaturen.txtKVWerte.enter("2,5");

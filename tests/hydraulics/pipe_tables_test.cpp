@@ -110,14 +110,4 @@ TEST(PipeTables, EntryLookupReportsAnUnlistedDnAndKeepsTheDiameter) {
     EXPECT_EQ(state.innerDiameter, 0.0);
 }
 
-TEST(PipeTables, FrictionLawsAndDnLists) {
-    EXPECT_EQ(hyd::frictionLaw(kSoftSteel)->coefficient, 3896.12);
-    EXPECT_EQ(hyd::frictionLaw(kSoftSteel)->flowExponent, 1.76161);
-    EXPECT_EQ(hyd::frictionLaw(kSoftSteel)->diameterExponent, -4.77308);
-    EXPECT_FALSE(hyd::frictionLaw(0));
-    EXPECT_EQ(hyd::entryDnList(kSoftSteel), "10, 12, 15, 16, 18, 22, 25, 28, 30, 32, 35");
-    EXPECT_EQ(hyd::pipeTable(kSteel).size(), 20u);
-    EXPECT_EQ(hyd::pipeTable(kCopper).size(), 16u);
-}
-
 }  // namespace
