@@ -37,7 +37,6 @@ private:
     void tab(int column);
     void tabInRow(int column);
     void text(const std::string& text);
-    void textCutBefore(const std::string& text, int column);
     void number(double value);
     void number(float value);
     void number(std::int16_t value);
