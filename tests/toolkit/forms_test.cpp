@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <stdexcept>
 
+#include "forms/FaultGuard.h"
 #include "tests/support/TestDoubles.h"
 #include "toolkit/Form.h"
 
@@ -130,6 +135,55 @@ TEST(Forms, AFaultInsideAModalDisplayLeavesNoModalBehind) {
     EXPECT_EQ(windows.topModal(), nullptr);
     EXPECT_FALSE(dialog.modal());
     EXPECT_TRUE(beneath.ok.click());
+}
+
+// A fault inside a click puts the state, the listing, the step's controls
+// and the pointer back as they were before the click. It is logged with its
+// source, text and time to standard error and to the log, which drops its
+// oldest lines to stay under its limit.
+TEST(FaultGuard, AFaultInAClickPutsTheScreenBackAndIsLogged) {
+    tk::ScriptedWindowSystem windows;
+    tk::RecordingMessageBox messages;
+    calc::CalcState state;
+    const std::filesystem::path log = testing::TempDir() + "rohrweiten-fehler/rohrweiten.log";
+    std::filesystem::remove_all(log.parent_path());
+    forms::FaultGuard guard(state, messages, log);
+    windows.setEventGuard(&guard);
+    Sample form(windows);
+    forms::PhaseTable table{{"cmdOk", "txtHidden"}, {"cmdOk"}, {}, {}};
+    table.rows = {{{"cmdOk"}, {"cmdOk"}, {}, ""}, {{"txtHidden"}, {}, {}, ""}};
+    guard.watch(form, form.kv, table, &calc::CalcState::mainPhase);
+    form.showModeless();
+    forms::showPhase(form, table, 0, state.mainPhase);
+    form.kv.setText("01   07");
+    form.ok.onClick([&] {
+        state.loadSum = 2326;
+        form.kv.setText("01   07    2326");
+        forms::showPhase(form, table, 1, state.mainPhase);
+        form.setMousePointer(tk::MousePointer::Hourglass);
+        throw std::out_of_range("Strang 21 außerhalb der Tabelle");
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(form.ok.click());
+    const std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(state.loadSum, 0.0);
+    EXPECT_EQ(state.mainPhase, 0);
+    EXPECT_EQ(form.kv.text(), "01   07");
+    EXPECT_TRUE(form.ok.usable());
+    EXPECT_FALSE(form.hidden.visible());
+    EXPECT_EQ(form.mousePointer(), tk::MousePointer::Normal);
+    EXPECT_EQ(messages.last().title, "Eingabefehler:");
+    auto logged = [&] {
+        std::stringstream text;
+        text << std::ifstream(log).rdbuf();
+        return text.str();
+    };
+    const std::regex line(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d  Fehler bei frmSample\.cmdOk: )"
+                          "Strang 21 außerhalb der Tabelle\n");
+    EXPECT_TRUE(std::regex_search(shown, line)) << shown;
+    EXPECT_TRUE(std::regex_match(logged(), line)) << logged();
+    for (const char* entry : {"zweite", "dritte", "vierte"}) forms::appendToLog(log, entry, 15);
+    EXPECT_EQ(logged(), "dritte\nvierte\n");
 }
 
 // The page recorder places text by character columns as a printer's Tab
