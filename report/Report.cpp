@@ -360,13 +360,17 @@ void Report::StartNewPage() {
     endUncountedLine();
 }
 
-void printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections) {
+std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections) {
+    const auto estimates = state.riser.blockLineEstimate;
     printer.beginDocument();
+    if (!printer.failure().empty()) return printer.failure();
     Report report(printer, state, withRemainingSections);
     report.PrintReportHeader();
     report.PrintCriticalCircuit();
     if (withRemainingSections) report.PrintRemainingSections();
     printer.endDocument();
+    if (!printer.failure().empty()) state.riser.blockLineEstimate = estimates;
+    return printer.failure();
 }
 
 }  // namespace report

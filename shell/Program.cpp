@@ -95,7 +95,11 @@ void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer, windows_.windowOf(owner))) return;
     QtPrinter out(printer);
-    report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
+    const std::string failure =
+        report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
+    if (!failure.empty())
+        messages_.show("Drucken nicht möglich: " + failure, "Drucken",
+                       tk::MessageStyle::Exclamation);
 }
 
 bool Program::interruptWork(const std::string& listing) { return storage_.interrupt(listing); }

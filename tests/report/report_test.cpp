@@ -126,6 +126,17 @@ TEST(Report, LongHeaderValuesMoveTheNextItemToTheNextLine) {
     EXPECT_EQ(state.riser.blockLineEstimate.at(1), 51);
 }
 
+// A printer that reports an error once the document is sent: its reason is
+// returned and the line estimates stay as they were.
+TEST(Report, APrintThatWasNotSentKeepsTheLineEstimates) {
+    calc::CalcState state = project(3, 0, 0);
+    state.riser.blockLineEstimate.at(1) = 99;
+    tk::PageRecorder printer;
+    printer.failureAtEnd = "Der Drucker meldet einen Fehler.";
+    EXPECT_EQ(report::printReport(printer, state, false), printer.failureAtEnd);
+    EXPECT_EQ(state.riser.blockLineEstimate.at(1), 99);
+}
+
 // A wide value does not break its row: the next item follows at once and
 // the row stays one line.
 TEST(Report, ASectionRowIsAlwaysOneLine) {

@@ -300,6 +300,22 @@ void whenBoxShown(QTimer& poll, std::function<void(QMessageBox&)> act) {
     poll.start(10);
 }
 
+// A PDF file that cannot be made is named under "Drucken", with the warning.
+TEST_F(MainWindow, APrintThatCannotBeSentSaysWhy) {
+    program.choosePrinter = [](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/nicht/vorhanden/bericht.pdf"));
+        return true;
+    };
+    program.window("frmHaupt")->menuAction("mnuPrinterItem")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().text,
+              "Drucken nicht möglich: Die Datei /nicht/vorhanden/bericht.pdf lässt sich nicht "
+              "anlegen.");
+    EXPECT_EQ(messages.last().title, "Drucken");
+    EXPECT_EQ(messages.last().style, tk::MessageStyle::Exclamation);
+}
+
 // A message box with a short text still shows its whole title; a question
 // answers "Ja" or "Nein" as the user clicks.
 TEST_F(MainWindow, MessageBoxesShowTheirTitleAndAnswerJaOrNein) {
