@@ -45,6 +45,12 @@ std::string readAll(const std::string& path) {
     return text.str();
 }
 
+bool writeWhole(const std::string& path, std::string_view text) {
+    std::ofstream out(path, std::ios::trunc | std::ios::binary);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
 // Where the text stays under `limit` bytes once its oldest lines are gone;
 // its last line is kept whatever its length.
 std::size_t firstKeptLine(const std::string& text, std::uintmax_t limit) {
@@ -71,12 +77,10 @@ void appendToLog(const std::string& path, const std::string& line, std::uintmax_
         }
         const std::string text = readAll(path) + line + '\n';
         const std::string trimmed = path + ".neu";
-        {
-            std::ofstream out(trimmed, std::ios::trunc | std::ios::binary);
-            out << std::string_view(text).substr(firstKeptLine(text, limit));
-            if (!out.flush()) return;
-        }
-        fs::rename(trimmed, path, error);
+        if (writeWhole(trimmed, std::string_view(text).substr(firstKeptLine(text, limit))))
+            fs::rename(trimmed, path, error);
+        else
+            fs::remove(trimmed, error);
     } catch (...) {
         // The log is a help for reporting faults; the program goes on without it.
     }
