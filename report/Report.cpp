@@ -78,8 +78,10 @@ std::string generalNumber(float value) {
 
 // --- The line in hand ---
 
+// A line already past the column goes on at that column of the next line,
+// which counts towards the page.
 void Report::tab(int column) {
-    if (column_ > column - 1) endUncountedLine();
+    if (column_ > column - 1) endLine();
     printer_.tab(column);
     column_ = std::max(column_, column - 1);
 }
@@ -95,19 +97,6 @@ void Report::tabInRow(int column) {
 void Report::text(const std::string& text) {
     printer_.text(text);
     column_ += static_cast<int>(tk::characterCount(text));
-}
-
-// A header field that a tab follows ends in the cell before that tab.
-void Report::textCutBefore(const std::string& text, int column) {
-    const int room = std::max(0, column - 1 - column_);
-    std::string cut;
-    int characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (starts && ++characters > room) break;
-        cut += text[i];
-    }
-    this->text(cut);
 }
 
 void Report::number(double value) { text(generalNumber(value)); }
@@ -163,19 +152,19 @@ void Report::PrintReportHeader() {
     endLine();
     emptyLines(3);
     tab(9);
-    textCutBefore("Projekt Nr.: " + h[0], 31);
+    text("Projekt Nr.: " + h[0]);
     tab(31);
-    textCutBefore("bearbeitet von: " + h[1], 60);
+    text("bearbeitet von: " + h[1]);
     tab(60);
     text("Datum: " + h[2]);
     endLine();
     tab(9);
-    textCutBefore("für: " + h[3], 31);
+    text("für: " + h[3]);
     tab(31);
     text(h[4]);
     endLine();
     tab(9);
-    textCutBefore("in: " + h[5], 40);
+    text("in: " + h[5]);
     tab(40);
     text(h[6]);
     endLine();
@@ -183,7 +172,7 @@ void Report::PrintReportHeader() {
     text("Telefon: " + h[7]);
     endLine();
     tab(9);
-    textCutBefore("B.V.: " + h[8], 40);
+    text("B.V.: " + h[8]);
     tab(40);
     text(h[9]);
     endLine();
@@ -371,13 +360,17 @@ void Report::StartNewPage() {
     endUncountedLine();
 }
 
-void printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections) {
+std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections) {
+    const auto estimates = state.riser.blockLineEstimate;
     printer.beginDocument();
+    if (!printer.failure().empty()) return printer.failure();
     Report report(printer, state, withRemainingSections);
     report.PrintReportHeader();
     report.PrintCriticalCircuit();
     if (withRemainingSections) report.PrintRemainingSections();
     printer.endDocument();
+    if (!printer.failure().empty()) state.riser.blockLineEstimate = estimates;
+    return printer.failure();
 }
 
 }  // namespace report

@@ -37,7 +37,6 @@ private:
     void tab(int column);
     void tabInRow(int column);
     void text(const std::string& text);
-    void textCutBefore(const std::string& text, int column);
     void number(double value);
     void number(float value);
     void number(std::int16_t value);
@@ -64,8 +63,9 @@ private:
 
 // What "&Drucken" prints: the main form the header and the critical circuit;
 // the remaining-sections form and the display window the remaining sections
-// as well. The document is sent at the end.
-void printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections);
+// as well. The document is sent at the end. Returns the printer's failure,
+// empty when the document was sent; the line estimates change only then.
+std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections);
 
 // A number as the report prints it without a mask: a blank or a minus sign,
 // at most fifteen significant digits with the decimal comma and no

@@ -9,16 +9,29 @@
 
 namespace shell {
 
+namespace {
+
+// The program's data folder of the user: ~/.local/share/rohrweiten on Linux.
+QString dataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+// The faults that escaped a click, for the planner to report; next to the
+// interrupted work.
+std::string faultLogPath() {
+    return (dataFolder() + QStringLiteral("/rohrweiten.log")).toStdString();
+}
+
+}  // namespace
+
 std::string interruptFilePath() {
-    return (QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-            QStringLiteral("/Aufheben"))
-        .toStdString();
+    return (dataFolder() + QStringLiteral("/Aufheben")).toStdString();
 }
 
 Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     : messages_(messages ? *messages : qtMessages_),
       files_(files ? *files : qtFiles_),
-      guard_(state_, messages_),
+      guard_(state_, messages_, faultLogPath()),
       storage_(state_, messages_, files_, interruptFilePath()),
       catalogue_(windows_, state_),
       frmHaupt_(windows_, state_, messages_, catalogue_, *this),
@@ -30,6 +43,10 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmForm4_(windows_,
                 [this] { printReport(frmForm4_, forms::ReportPart::WithRemainingSections); }) {
     windows_.setEventGuard(&guard_);
+    guard_.watch(frmHaupt_, frmHaupt_.txtAusgabeBerechn, circuit::mainPhaseTable(),
+                 &calc::CalcState::mainPhase);
+    guard_.watch(frmRohrDm_, frmRohrDm_.txtAusgabeDN, remaining::remainingPhaseTable(),
+                 &calc::CalcState::remainingPhase);
     choosePrinter = [](QPrinter& printer, QWidget* owner) {
         QPrintDialog dialog(&printer, owner);
         return dialog.exec() == QDialog::Accepted;
@@ -78,7 +95,11 @@ void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer, windows_.windowOf(owner))) return;
     QtPrinter out(printer);
-    report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
+    const std::string failure =
+        report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
+    if (!failure.empty())
+        messages_.show("Drucken nicht möglich: " + failure, "Drucken",
+                       tk::MessageStyle::Exclamation);
 }
 
 bool Program::interruptWork(const std::string& listing) { return storage_.interrupt(listing); }

@@ -11,7 +11,11 @@ namespace shell {
 void QtPrinter::beginDocument() {
     printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(15, 10, 15, 10), QPageLayout::Millimeter));
-    painter_.begin(&printer_);
+    failure_.clear();
+    if (!painter_.begin(&printer_)) {
+        failure_ = failureText(true);
+        return;
+    }
     const QRect paint = printer_.pageLayout().paintRectPixels(printer_.resolution());
     area_ = QRectF(0, 0, paint.width(), paint.height());
     cellWidth_ = area_.width() / kColumns;
@@ -53,11 +57,30 @@ void QtPrinter::setFont(const std::string& name, double size, bool bold) {
 }
 
 void QtPrinter::newPage() {
-    printer_.newPage();
+    if (!printer_.newPage()) noteError();
     ++page_;
     line_ = column_ = 0;
 }
 
-void QtPrinter::endDocument() { painter_.end(); }
+void QtPrinter::endDocument() {
+    if (!painter_.isActive()) return;
+    const bool ended = painter_.end();
+    if (!ended || printer_.printerState() == QPrinter::Error ||
+        printer_.printerState() == QPrinter::Aborted)
+        noteError();
+}
+
+void QtPrinter::noteError() {
+    if (failure_.empty()) failure_ = failureText(false);
+}
+
+std::string QtPrinter::failureText(bool opening) const {
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        return "Die Datei " + printer_.outputFileName().toStdString() +
+               (opening ? " lässt sich nicht anlegen." : " lässt sich nicht schreiben.");
+    const std::string name = printer_.printerName().toStdString();
+    return "Der Drucker " + (name.empty() ? std::string() : name + " ") +
+           (opening ? "lässt sich nicht öffnen." : "meldet einen Fehler.");
+}
 
 }  // namespace shell

@@ -2,7 +2,8 @@
 // The report's printer on a Qt printer: a grid of 96 columns and 72 lines
 // on A4 portrait inside margins of 15 mm left and right and 10 mm top and
 // bottom; every font is scaled by one factor so that a Courier cell fills a
-// grid cell.
+// grid cell. A printer or PDF file that cannot be opened, or that reports an
+// error, is its failure.
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
@@ -26,8 +27,14 @@ public:
     void newPage() override;
     int pageNumber() const override { return page_; }
     void endDocument() override;
+    std::string failure() const override { return failure_; }
 
 private:
+    // The printer or PDF file named in the failure: it cannot be opened, or
+    // it reported an error while printing.
+    std::string failureText(bool opening) const;
+    void noteError();
+
     QPrinter& printer_;
     QPainter painter_;
     QRectF area_;
@@ -37,6 +44,7 @@ private:
     int column_ = 0;
     int line_ = 0;
     int page_ = 1;
+    std::string failure_;
 };
 
 }  // namespace shell

@@ -167,7 +167,7 @@ Button::Button(Form& form, std::string name, std::string caption)
 
 bool Button::click() {
     if (!usable()) return false;
-    form().windows().dispatch(handler_);
+    form().windows().dispatch({form(), this}, handler_);
     return true;
 }
 
@@ -233,7 +233,7 @@ bool ComboBox::choose(int position) {
     position_ = position;
     text_ = items_[static_cast<std::size_t>(position - 1)];
     changed();
-    form().windows().dispatch(handler_);
+    form().windows().dispatch({form(), this}, handler_);
     return true;
 }
 
@@ -252,7 +252,7 @@ MenuEntry::MenuEntry(Form& form, std::string name, std::string menu, std::string
 
 bool MenuEntry::click() {
     if (!usable()) return false;
-    form().windows().dispatch(handler_);
+    form().windows().dispatch({form(), this}, handler_);
     return true;
 }
 
@@ -263,7 +263,7 @@ Timer::Timer(Form& form, std::string name, int intervalMs, bool running)
 
 void Timer::fire() {
     if (!form().loaded() || !enabled() || form().windows().ended()) return;
-    form().windows().dispatch(handler_);
+    form().windows().dispatch({form(), this}, handler_);
 }
 
 }  // namespace tk

@@ -65,7 +65,7 @@ void Form::unload() {
 }
 
 void Form::userClosed() {
-    windows_.dispatch([this] { Form_QueryUnload(); });
+    windows_.dispatch({*this}, [this] { Form_QueryUnload(); });
 }
 
 bool Form::acceptsInput() const {
@@ -96,10 +96,10 @@ Control* Form::find(const std::string& name) const {
     return it == controls_.end() ? nullptr : *it;
 }
 
-void WindowSystem::dispatch(const std::function<void()>& handler) {
+void WindowSystem::dispatch(const EventSource& source, const std::function<void()>& handler) {
     if (!handler) return;
     if (guard_)
-        guard_->run(handler);
+        guard_->run(source, handler);
     else
         handler();
 }

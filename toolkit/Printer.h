@@ -21,6 +21,9 @@ public:
     virtual int pageNumber() const = 0;
     // Sends the document to the printer.
     virtual void endDocument() = 0;
+    // Why the document cannot be printed or was not sent, in German; empty
+    // while all is well. Asked after beginDocument and after endDocument.
+    virtual std::string failure() const = 0;
 };
 
 }  // namespace tk

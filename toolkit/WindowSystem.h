@@ -6,14 +6,22 @@
 
 namespace tk {
 
+class Control;
 class Form;
+
+// Where an event comes from: a control of a form, or the form itself when
+// the user closes its window.
+struct EventSource {
+    Form& form;
+    const Control* control = nullptr;
+};
 
 // Runs every event handler of the program: the place where a fault that
 // escapes a handler is caught, so that it never ends the program.
 class EventGuard {
 public:
     virtual ~EventGuard() = default;
-    virtual void run(const std::function<void()>& handler) = 0;
+    virtual void run(const EventSource& source, const std::function<void()>& handler) = 0;
 };
 
 class WindowSystem {
@@ -29,7 +37,7 @@ public:
 
     // Runs the handler of a click, menu entry, choice or timer through the
     // event guard; without a guard the handler runs as it is.
-    void dispatch(const std::function<void()>& handler);
+    void dispatch(const EventSource& source, const std::function<void()>& handler);
     void setEventGuard(EventGuard* guard) { guard_ = guard; }
 
     // The form of the innermost modal display, or null.

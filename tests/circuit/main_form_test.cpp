@@ -252,26 +252,6 @@ TEST(MainFormState, LoadingTheFormLeavesTheStateAlone) {
     EXPECT_EQ(state.loadSum, 1234.0);
 }
 
-// A fault that escapes a click (a riser slot beyond the tables, as a
-// damaged file could bring) is reported; the state stays as before the click.
-TEST_F(MainForm, AFaultInAClickIsReportedAndUndone) {
-    enterCircuit();
-    enterConsumers({"1000"});
-    enterSection("4", "10", "0,5");
-    state.riserIndex = 21;
-    const calc::CalcState before = state;
-    ASSERT_TRUE(form.cmdTeilRohr.click());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().title, "Eingabefehler:");
-    EXPECT_EQ(messages.last().text,
-              " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. "
-              "Umschaltung aktiv ? Nur ganze Zahlen.");
-    EXPECT_TRUE(state.project() == before.project());
-    EXPECT_EQ(state.sectionNo, before.sectionNo);  // stored by the check, then undone
-    EXPECT_EQ(state.sectionLength, before.sectionLength);
-    EXPECT_TRUE(form.acceptsInput());
-}
-
 // A program ended while the catalogue is open ends the click there: nothing
 // of the catalogue is taken over.
 TEST_F(MainForm, AProgramEndedInTheCatalogueGoesNoFurther) {

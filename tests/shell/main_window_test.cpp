@@ -423,7 +423,8 @@ TEST(Layouts, AWindowDestroyedBeforeItsFormLeavesItsControlsUsable) {
 }
 
 // The whole chain as a user meets it: title, header, both stages, a save;
-// then a new start that opens the file and prints it to PDF.
+// then a new start that opens the file and prints it to PDF, once to a file
+// that cannot be made, which is named under "Drucken" with the warning.
 TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
     ensureApplication();
     QDir folder(QDir::temp().filePath(QStringLiteral("rohrweiten-whole-program")));
@@ -432,6 +433,7 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
     qputenv("XDG_DATA_HOME", folder.path().toUtf8());
     const std::string saved = folder.filePath(QStringLiteral("projekt.txt")).toStdString();
     const QString pdf = folder.filePath(QStringLiteral("bericht.pdf"));
+    QString target = QStringLiteral("/nicht/da.pdf");  // cannot be made
     tk::RecordingMessageBox messages;
     tk::ScriptedFileDialog files;
     std::string listing;
@@ -474,7 +476,7 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
         shell::Program program(&messages, &files);
         program.choosePrinter = [&](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
+            printer.setOutputFileName(target);
             return true;
         };
         program.start();
@@ -486,6 +488,12 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
         EXPECT_EQ(program.frmForm4().txtRohrAnzeig.text(), listing);
         EXPECT_EQ(program.state().projectHeader[1], "J. Maier");
         program.window("frmForm4")->menuAction("mnuItemPrinter")->trigger();
+        EXPECT_EQ(messages.last().text,
+                  "Drucken nicht möglich: Die Datei /nicht/da.pdf lässt sich nicht anlegen.");
+        EXPECT_EQ(messages.last().title, "Drucken");
+        EXPECT_EQ(messages.last().style, tk::MessageStyle::Exclamation);
+        target = pdf;
+        program.window("frmForm4")->menuAction("mnuItemPrinter")->trigger();
     }
     QFile printed(pdf);
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
@@ -493,7 +501,7 @@ TEST(WholeProgram, FromTheTitleToAPrintedPdf) {
     EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r") +
                   content.count("/Type /Page "),
               1);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.size(), 1u);  // the print that could not be sent
     folder.removeRecursively();
 }
 

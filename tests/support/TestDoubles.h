@@ -73,6 +73,8 @@ public:
     void newPage() override;
     int pageNumber() const override { return static_cast<int>(pages.size()); }
     void endDocument() override;
+    std::string failure() const override { return documentsEnded > 0 ? failureAtEnd : ""; }
+    std::string failureAtEnd;  // what the printer reports once the document is sent
 
     // Finished pages; the page in hand is the last one.
     std::vector<std::vector<std::string>> pages;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <stdexcept>
 
+#include "forms/FaultGuard.h"
 #include "tests/support/TestDoubles.h"
 #include "toolkit/Form.h"
 
@@ -19,8 +24,6 @@ public:
     tk::TextField kv{*this, "txtKV"};
     tk::TextField hidden{*this, "txtHidden"};
     tk::Button ok{*this, "cmdOk", "OK"};
-    tk::OptionButton a{*this, "optA", "A", "g"};
-    tk::OptionButton b{*this, "optB", "B", "g"};
     tk::ComboBox box{*this, "cboBox"};
     tk::MenuEntry menu{*this, "mnuItem", "Datei", "&Drucken", "Ctrl+D"};
 
@@ -38,6 +41,11 @@ TEST(Forms, ControlAccessLoadsImplicitlyAndUnloadRestoresDesign) {
     form.kv.setText("0,315");  // program text is kept whole
     form.hidden.setVisible(true);
     form.box.addItem("x");
+    form.showModeless();
+    EXPECT_FALSE(form.box.choose(2));  // beyond the entries
+    EXPECT_TRUE(form.box.choose(1));
+    form.box.setText("Hersteller");  // a prompt chooses nothing
+    EXPECT_EQ(form.box.position(), 0);
     EXPECT_EQ(form.kv.text(), "0,315");
     form.unload();
     EXPECT_FALSE(form.loaded());
@@ -62,16 +70,7 @@ TEST(Forms, TypingStopsAtTheMaximumLength) {
     EXPECT_FALSE(form.hidden.enter("1"));  // a hidden field takes no input
 }
 
-TEST(Forms, OptionButtonsOfAGroupExcludeEachOther) {
-    tk::ScriptedWindowSystem windows;
-    Sample form(windows);
-    form.showModeless();
-    form.a.click();
-    form.b.click();
-    EXPECT_FALSE(form.a.value());
-    EXPECT_TRUE(form.b.value());
-}
-
+// Modal forms nest and block the others; a fault gives the modal place back.
 TEST(Forms, ModalFormsNestAndBlockOtherWindows) {
     tk::ScriptedWindowSystem windows;
     Sample outer(windows, "frmOuter");
@@ -101,59 +100,51 @@ TEST(Forms, ModalFormsNestAndBlockOtherWindows) {
     EXPECT_EQ(seen, (std::vector<std::string>{"inner ok", "after inner"}));
     EXPECT_EQ(windows.modalShown, (std::vector<std::string>{"frmOuter", "frmInner"}));
     EXPECT_TRUE(beneath.ok.click());
-}
-
-TEST(Forms, ComboBoxChoiceAndPrompt) {
-    tk::ScriptedWindowSystem windows;
-    Sample form(windows);
-    form.showModeless();
-    form.box.addItem("Heimeier      ");
-    form.box.setText("              Hersteller");
-    EXPECT_EQ(form.box.position(), 0);
-    EXPECT_FALSE(form.box.choose(2));
-    EXPECT_TRUE(form.box.choose(1));
-    EXPECT_EQ(form.box.position(), 1);
-    EXPECT_EQ(form.box.text(), "Heimeier      ");
+    windows.whenModal("frmInner", [] { throw std::runtime_error("fault in the dialog"); });
+    EXPECT_THROW(inner.showModal(), std::runtime_error);
+    EXPECT_EQ(windows.topModal(), nullptr);
+    EXPECT_TRUE(beneath.ok.click());
 }
 
 }  // namespace
 
-// A modal display that ends in a fault gives its place on the modal stack
-// back, so the other forms take input again.
-TEST(Forms, AFaultInsideAModalDisplayLeavesNoModalBehind) {
+// A fault inside a click puts the state, the listing, the step's controls
+// and the pointer back as they were before the click. It is logged with its
+// source, text and time to standard error and to the log, which drops its
+// oldest lines to stay under its limit.
+TEST(FaultGuard, AFaultInAClickPutsTheScreenBackAndIsLogged) {
     tk::ScriptedWindowSystem windows;
-    Sample dialog(windows, "frmDialog");
-    Sample beneath(windows, "frmBeneath");
-    beneath.showModeless();
-    windows.whenModal("frmDialog", [] { throw std::runtime_error("fault in the dialog"); });
-    EXPECT_THROW(dialog.showModal(), std::runtime_error);
-    EXPECT_EQ(windows.topModal(), nullptr);
-    EXPECT_FALSE(dialog.modal());
-    EXPECT_TRUE(beneath.ok.click());
-}
-
-// The page recorder places text by character columns as a printer's Tab
-// does: a line already past the column continues on the next line.
-TEST(PageRecorder, TabsCountCharacterCellsAndWrapWhenPast) {
-    tk::PageRecorder printer;
-    printer.beginDocument();
-    printer.tab(9);
-    printer.text("für: Müller");
-    printer.tab(31);
-    printer.text("Straße 1");
-    printer.tab(9);  // past column 9: the next line
-    printer.text("in: Köln");
-    printer.endLine();
-    printer.setFont("Courier New", 10, false);
-    printer.newPage();
-    printer.text("-2-");
-    printer.endDocument();
-    ASSERT_EQ(printer.pages.size(), 2u);
-    EXPECT_EQ(printer.pages[0], (std::vector<std::string>{std::string(8, ' ') + "für: Müller" +
-                                                              std::string(11, ' ') + "Straße 1",
-                                                          std::string(8, ' ') + "in: Köln"}));
-    EXPECT_EQ(printer.pages[1], (std::vector<std::string>{"-2-"}));
-    ASSERT_EQ(printer.fonts.size(), 1u);
-    EXPECT_EQ(printer.fonts[0].line, 2u);
-    EXPECT_EQ(printer.documentsEnded, 1);
+    tk::RecordingMessageBox messages;
+    calc::CalcState state;
+    const std::filesystem::path log = testing::TempDir() + "rohrweiten-fehler/rohrweiten.log";
+    std::filesystem::remove_all(log.parent_path());
+    forms::FaultGuard guard(state, messages, log);
+    windows.setEventGuard(&guard);
+    Sample form(windows);
+    forms::PhaseTable table{{"cmdOk", "txtHidden"}, {"cmdOk"}, {}, {}};
+    table.rows = {{{"cmdOk"}, {"cmdOk"}, {}, ""}, {{"txtHidden"}, {}, {}, ""}};
+    guard.watch(form, form.kv, table, &calc::CalcState::mainPhase);
+    form.showModeless();
+    forms::showPhase(form, table, 0, state.mainPhase);
+    form.kv.setText("01   07");
+    form.ok.onClick([&] {
+        form.kv.setText("01   07    2326");
+        forms::showPhase(form, table, 1, state.mainPhase);
+        form.setMousePointer(tk::MousePointer::Hourglass);
+        throw std::out_of_range("Strang 21 außerhalb der Tabelle");
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(form.ok.click());
+    EXPECT_EQ(state.mainPhase, 0);
+    EXPECT_EQ(form.kv.text(), "01   07");
+    EXPECT_TRUE(form.ok.usable());
+    EXPECT_EQ(form.mousePointer(), tk::MousePointer::Normal);
+    EXPECT_EQ(messages.last().title, "Eingabefehler:");
+    auto logged = [&] { return (std::stringstream() << std::ifstream(log).rdbuf()).str(); };
+    const std::regex line(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d  Fehler bei frmSample\.cmdOk: )"
+                          "Strang 21 außerhalb der Tabelle\n");
+    EXPECT_TRUE(std::regex_search(testing::internal::GetCapturedStderr(), line));
+    EXPECT_TRUE(std::regex_match(logged(), line)) << logged();
+    for (const char* entry : {"zweite", "dritte", "vierte"}) forms::appendToLog(log, entry, 15);
+    EXPECT_EQ(logged(), "dritte\nvierte\n");
 }
