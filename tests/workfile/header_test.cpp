@@ -102,16 +102,6 @@ TEST_F(HeaderWindow, NewWorkAsksBeforeItGivesUpInterruptedWork) {
     EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
 }
 
-TEST_F(HeaderWindow, ResumeTakesTheKeptWorkOver) {
-    write(aufheben, keptWork());
-    open();
-    form.mnuItemWeiter.click();
-    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"resume"}));
-    EXPECT_EQ(state.projectHeader[0], "4711");
-    EXPECT_EQ(state.reportText, "Liste");
-    EXPECT_EQ(state.materialName[0], "Stahlrohr");
-}
-
 // A file that cannot be read: the message says why, under "Datei nicht
 // lesbar" or after "Keine Arbeit gespeicher"; the state stays as it was and
 // "&Weiter Arbeiten" is no longer offered.
