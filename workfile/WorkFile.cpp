@@ -239,8 +239,8 @@ struct LeadRecords {
 
 // A body's riser blocks share one layout: each holds as many section records
 // as its own count, or each as many as the count of the body's last riser
-// (the original writer's). A block's records beyond its own count are
-// skipped; sections it counts but lacks stay empty.
+// (the original writer's). A block's records beyond its own count must be
+// numbers but are not kept; sections it counts but lacks stay empty.
 class BodyLayout {
 public:
     // Reads a riser's section records, `fields` each, after its count.
@@ -251,7 +251,11 @@ public:
         while (in.peekFields() == fields) {
             if (++records > calc::kMaxSections) Reader::fail(in.line() + 1);
             auto record = in.record(fields);
-            if (records <= count) readSection(records, record);
+            if (records <= count) {
+                readSection(records, record);
+            } else {
+                for (std::string_view field : record) in.real(field);  // numbers all the same
+            }
         }
         blocks_.push_back({count, records, first});
     }

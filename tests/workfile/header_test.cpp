@@ -53,9 +53,8 @@ protected:
 
     // A folder of each test's own: the tests run side by side.
     const fs::path folder =
-        fs::temp_directory_path() /
-        ("rohrweiten-" +
-         std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::temp_directory_path() / ("rohrweiten-" + std::to_string(::getpid()) +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     const std::string aufheben = (folder / "Aufheben").string();
     tk::ScriptedWindowSystem windows;
     tk::RecordingMessageBox messages;

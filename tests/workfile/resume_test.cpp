@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -73,7 +74,8 @@ TEST(ResumedWork, GoesOnAsWorkThatNeverStopped) {
     seed("saved.txt", workfile::toWindows1252(saved));
     const auto pages = report(straight);
 
-    const auto folder = fs::temp_directory_path() / "rohrweiten-resumed-work";
+    const auto folder =
+        fs::temp_directory_path() / ("rohrweiten-resumed-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     tk::ScriptedFileDialog files;
     for (int stoppedAfter : {1, 2}) {

@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -244,7 +245,8 @@ TEST(WorkFile, DamagedFilesAreRefusedWithTheirLine) {
 // folder is flushed after the rename.
 TEST(WorkFileDisk, ASaveReplacesTheFileThatTheNameLeadsTo) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "rohrweiten-atomic-write";
+    const fs::path folder =
+        fs::temp_directory_path() / ("rohrweiten-write-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     watched = (folder / "Projekt.txt").string();
