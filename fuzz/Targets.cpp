@@ -12,15 +12,15 @@
 namespace fuzz {
 
 void workFile(std::string_view bytes) {
-    const std::string text = workfile::fromWindows1252(bytes);
     for (workfile::Lead lead : {workfile::Lead::With, workfile::Lead::Without}) {
-        workfile::ReadOutcome read = workfile::readWorkFile(text, lead);
+        workfile::ReadOutcome read = workfile::readWorkFile(workfile::fromWindows1252(bytes), lead);
         if (!read.project) continue;
-        const std::string again = workfile::workFileText(*read.project, lead, read.project->reportText);
-        workfile::ReadOutcome reread = workfile::readWorkFile(again, lead);
-        // What was read whole is written so that it reads again.
-        if (!reread.project) std::abort();
-        workfile::toWindows1252(again);
+        // What was read whole writes back to bytes that read to the same project.
+        const std::string again = workfile::toWindows1252(
+            workfile::workFileText(*read.project, lead, read.project->reportText));
+        workfile::ReadOutcome reread =
+            workfile::readWorkFile(workfile::fromWindows1252(again), lead);
+        if (!reread.project || !(*reread.project == *read.project)) std::abort();
     }
 }
 

@@ -7,7 +7,7 @@
 namespace fuzz {
 
 // Reads the bytes as a work file, with and without lead records; a file that
-// reads is written again and read back.
+// reads is written again, and its bytes must read back to an equal project.
 void workFile(std::string_view bytes);
 
 // Every reading of a field's text, and every field rule of both forms.

@@ -1,17 +1,26 @@
 #pragma once
 // Reading a file whole, and writing one so that it is either replaced
 // completely or left as it was.
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace workfile {
 
-// The file's bytes; empty when it cannot be read (the reason in `error`).
-std::optional<std::string> readFileBytes(const std::string& path, std::string* error = nullptr);
+// A larger file is refused before it is read.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{16} * 1024 * 1024;
 
-// Writes the bytes to a temporary file in the same folder, flushes it to
-// the disk and renames it into place. The German reason when it failed; a
-// file already there is then unchanged.
+// The file's bytes; nothing when it cannot be read, with the German sentence
+// why in `problem`, the file named by `path`: "… kann nicht geöffnet werden:
+// Datei nicht gefunden." or "…: keine Leseberechtigung.", "… ist größer als
+// 16 MiB und wird nicht gelesen.".
+std::optional<std::string> readFileBytes(const std::string& path, std::string* problem = nullptr);
+
+// Writes the bytes to a temporary file beside the file that `path` names
+// (through any symbolic links), flushes it to the disk, renames it into
+// place and flushes the folder. A replaced file keeps its permission bits; a
+// new one gets 0666 less the umask. The German reason when it failed; a file
+// already there is then unchanged.
 std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes);
 
 // A German reason for a system error number.

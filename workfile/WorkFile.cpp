@@ -1,8 +1,10 @@
 #include "workfile/WorkFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -150,6 +152,8 @@ public:
         return joined;
     }
 
+    // The number of the line read last.
+    std::size_t line() const { return index_; }
     [[noreturn]] void fail() { fail(index_); }
     [[noreturn]] static void fail(std::size_t line) { throw Unreadable{static_cast<int>(line)}; }
 
@@ -185,49 +189,137 @@ private:
 constexpr int kShortMax = std::numeric_limits<std::int16_t>::max();
 constexpr int kShortMin = std::numeric_limits<std::int16_t>::min();
 
+// The position record's nine fields. The counters stay within the tables, so
+// that counting them up later can neither wrap nor index past a table.
 struct Position {
-    std::int16_t riserIndex, lastRiser;
+    std::int16_t riserIndex = 0, lastRiser = 0, riserCount = 0, materialCode = 0;
+    double temperatureSpread = 0, supplyTemperature = 0, returnTemperature = 0;
+    std::int16_t sectionIndex = 0, lastRiserIndex = 0;
+    bool operator==(const Position&) const = default;
 };
 
-Position readPosition(Reader& in, calc::Project& p) {
+// The last riser of the main body, as the writer sets it.
+std::int16_t expectedLastRiser(const Position& p) {
+    return p.riserCount < 2 ? p.riserIndex : std::int16_t{1};
+}
+
+// The lead's copy may carry 0 as `lastRiser`, as the original writer leaves it.
+Position readPosition(Reader& in, bool lead) {
     auto f = in.record(9);
+    Position p;
     p.riserIndex = in.whole(f[0], 1, calc::kMaxRisers);
-    const std::int16_t lastRiser = in.whole(f[1], 1, p.riserIndex);
-    p.riserCount = in.whole(f[2], 1, kShortMax);
+    p.lastRiser = in.whole(f[1], 0, calc::kMaxRisers);
+    p.riserCount = in.whole(f[2], 1, calc::kMaxRisers);
     p.materialCode = in.whole(f[3], 0, 3);
     p.temperatureSpread = in.real(f[4]);
     p.supplyTemperature = in.real(f[5]);
     p.returnTemperature = in.real(f[6]);
     p.sectionIndex = in.whole(f[7], 1, calc::kMaxSections);
     p.lastRiserIndex = in.whole(f[8], 0, calc::kMaxRisers);
-    return {p.riserIndex, lastRiser};
+    if (p.lastRiser != expectedLastRiser(p) && !(lead && p.lastRiser == 0)) in.fail();
+    return p;
 }
 
-// Section records until the riser foot, told apart by their field count.
-template <typename ReadSection>
-int readSections(Reader& in, std::size_t sectionFields, ReadSection readSection) {
-    int s = 0;
-    while (in.peekFields() == sectionFields) {
-        if (++s > calc::kMaxSections) in.fail();
-        readSection(s, in.record(sectionFields));
+void takePosition(calc::Project& project, const Position& p) {
+    project.riserIndex = p.riserIndex;
+    project.riserCount = p.riserCount;
+    project.materialCode = p.materialCode;
+    project.temperatureSpread = p.temperatureSpread;
+    project.supplyTemperature = p.supplyTemperature;
+    project.returnTemperature = p.returnTemperature;
+    project.sectionIndex = p.sectionIndex;
+    project.lastRiserIndex = p.lastRiserIndex;
+}
+
+// The lead records, to be compared with the main body's.
+struct LeadRecords {
+    std::int16_t pipeMaterial = 0;
+    Position position;
+};
+
+// A body's riser blocks share one layout: each holds as many section records
+// as its own count, or each as many as the count of the body's last riser
+// (the original writer's). A block's records beyond its own count must be
+// numbers but are not kept; sections it counts but lacks stay empty.
+class BodyLayout {
+public:
+    // Reads a riser's section records, `fields` each, after its count.
+    template <typename ReadSection>
+    void readSections(Reader& in, std::int16_t count, std::size_t fields, ReadSection readSection) {
+        const std::size_t first = in.line() + 1;
+        int records = 0;
+        while (in.peekFields() == fields) {
+            if (++records > calc::kMaxSections) Reader::fail(in.line() + 1);
+            auto record = in.record(fields);
+            if (records <= count) {
+                readSection(records, record);
+            } else {
+                for (std::string_view field : record) in.real(field);  // numbers all the same
+            }
+        }
+        blocks_.push_back({count, records, first});
     }
-    return s;
+
+    // After the body: fails at the line where the first block that breaks
+    // the layout holding so far ends too soon or goes on too long.
+    void check() const {
+        if (blocks_.empty()) return;
+        const int lastCount = blocks_.back().count;
+        bool own = true, lastBounds = true;
+        for (const Block& b : blocks_) {
+            const bool ownStill = own && b.records == b.count;
+            const bool lastStill = lastBounds && b.records == lastCount;
+            if (!ownStill && !lastStill)
+                Reader::fail(b.first + static_cast<std::size_t>(
+                                           std::min(b.records, own ? b.count : lastCount)));
+            own = ownStill;
+            lastBounds = lastStill;
+        }
+    }
+
+private:
+    struct Block {
+        int count;
+        int records;
+        std::size_t first;  // the line of its first section record, or of its foot
+    };
+    std::vector<Block> blocks_;
+};
+
+// A value that the file holds more than once must be the same each time.
+template <typename T>
+void same(Reader& in, std::optional<T>& seen, T value) {
+    if (seen && !(*seen == value)) in.fail();
+    seen = value;
 }
 
-void readMainBody(Reader& in, calc::Project& p, Position& position) {
-    for (std::string& line : p.projectHeader) line = std::string(in.text());
+void readMainBody(Reader& in, calc::Project& p, const std::optional<LeadRecords>& lead,
+                  std::optional<std::int16_t>& spare) {
+    for (std::string& line : p.projectHeader) {
+        line = std::string(in.text());
+        if (line.find('\r') != std::string::npos) in.fail();
+    }
     auto totals = in.record(2);
     p.circulationPressure = in.real(totals[0]);
     p.totalLength = in.real(totals[1]);
     p.pipeMaterial = in.whole(in.record(1)[0], 0, 3);
-    position = readPosition(in, p);
+    if (lead && lead->pipeMaterial != p.pipeMaterial) in.fail();
+    const Position position = readPosition(in, false);
+    if (lead) {
+        Position leadPosition = lead->position;
+        if (leadPosition.lastRiser == 0) leadPosition.lastRiser = position.lastRiser;
+        if (!(leadPosition == position)) in.fail();
+    }
+    takePosition(p, position);
     auto& t = p.section;
+    BodyLayout layout;
     for (int r = 1; r <= position.lastRiser; ++r) {
         auto head = in.record(2);
         p.riser.riserNumber.at(r) = in.whole(head[0], kShortMin, kShortMax);
         p.riser.consumerNumber.at(r) = in.whole(head[1], kShortMin, kShortMax);
-        p.riser.sectionsPerRiser.at(r) = in.whole(in.record(1)[0], 0, calc::kMaxSections);
-        readSections(in, 10, [&](int s, const std::vector<std::string_view>& f) {
+        const std::int16_t count = in.whole(in.record(1)[0], 1, calc::kMaxSections);
+        p.riser.sectionsPerRiser.at(r) = count;
+        layout.readSections(in, count, 10, [&](int s, const std::vector<std::string_view>& f) {
             t.sectionNumber.at(r, s) = in.whole(f[0], kShortMin, kShortMax);
             t.sectionLoad.at(r, s) = in.real(f[1]);
             t.sectionLength.at(r, s) = in.real(f[2]);
@@ -243,22 +335,26 @@ void readMainBody(Reader& in, calc::Project& p, Position& position) {
         });
         auto foot = in.record(3);
         p.riser.riserPressureDrop.at(r) = in.real(foot[0]);
-        p.spareValue = in.whole(foot[1], kShortMin, kShortMax);
+        same(in, spare, in.whole(foot[1], kShortMin, kShortMax));
         p.riser.blockLineEstimate.at(r) = in.whole(foot[2], kShortMin, kShortMax);
     }
+    layout.check();
 }
 
-void readRemainingBody(Reader& in, calc::Project& p, const Position& position) {
+void readRemainingBody(Reader& in, calc::Project& p, std::optional<std::int16_t>& spare) {
     auto& t = p.section;
-    for (int r = position.lastRiser + 1; r <= position.riserIndex; ++r) {
+    const int lastMain = lastMainRiser(p);
+    BodyLayout layout;
+    for (int r = lastMain + 1; r <= p.riserIndex; ++r) {
         auto head = in.record(2);
         p.riser.riserNumber.at(r) = in.whole(head[0], kShortMin, kShortMax);
         p.riser.consumerNumber.at(r) = in.whole(head[1], kShortMin, kShortMax);
         auto pressure = in.record(3);
-        p.circulationPressure = in.real(pressure[0]);
+        if (in.real(pressure[0]) != p.circulationPressure) in.fail();
         p.riser.riserPressureDrop.at(r) = in.real(pressure[1]);
-        p.riser.sectionsPerRiser.at(r) = in.whole(pressure[2], 0, calc::kMaxSections);
-        readSections(in, 13, [&](int s, const std::vector<std::string_view>& f) {
+        const std::int16_t count = in.whole(pressure[2], 1, calc::kMaxSections);
+        p.riser.sectionsPerRiser.at(r) = count;
+        layout.readSections(in, count, 13, [&](int s, const std::vector<std::string_view>& f) {
             t.sectionNumber.at(r, s) = in.whole(f[0], kShortMin, kShortMax);
             t.sectionLoad.at(r, s) = in.real(f[1]);
             t.sectionLength.at(r, s) = in.real(f[2]);
@@ -278,9 +374,10 @@ void readRemainingBody(Reader& in, calc::Project& p, const Position& position) {
         auto foot = in.record(4);
         p.riser.riserBranchLoss.at(r) = in.real(foot[0]);
         p.riser.riserCorrectedLoss.at(r) = in.real(foot[1]);
-        p.spareValue = in.whole(foot[2], kShortMin, kShortMax);
+        same(in, spare, in.whole(foot[2], kShortMin, kShortMax));
         p.riser.blockLineEstimate.at(r) = in.whole(foot[3], kShortMin, kShortMax);
     }
+    layout.check();
 }
 
 }  // namespace
@@ -309,14 +406,16 @@ ReadOutcome readWorkFile(std::string_view text, Lead lead) {
     Reader in(text);
     calc::Project project;
     try {
+        std::optional<LeadRecords> leadRecords;
         if (lead == Lead::With) {
-            in.whole(in.record(1)[0], 0, 3);
-            calc::Project position;
-            readPosition(in, position);
+            leadRecords.emplace();
+            leadRecords->pipeMaterial = in.whole(in.record(1)[0], 0, 3);
+            leadRecords->position = readPosition(in, true);
         }
-        Position position{};
-        readMainBody(in, project, position);
-        readRemainingBody(in, project, position);
+        std::optional<std::int16_t> spare;
+        readMainBody(in, project, leadRecords, spare);
+        readRemainingBody(in, project, spare);
+        project.spareValue = spare.value_or(0);
         project.reportText = in.rest();
     } catch (const Unreadable& unreadable) {
         return {std::nullopt, unreadable.line};

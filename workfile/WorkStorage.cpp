@@ -21,8 +21,9 @@ struct Loaded {
 };
 
 Loaded load(const std::string& path, Lead lead) {
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return {std::nullopt, unreadable(path, 1)};
+    std::string problem;
+    std::optional<std::string> bytes = readFileBytes(path, &problem);
+    if (!bytes) return {std::nullopt, problem};
     ReadOutcome read = readWorkFile(fromWindows1252(*bytes), lead);
     if (!read.project) return {std::nullopt, unreadable(path, std::max(read.failedLine, 1))};
     return {std::move(read.project), {}};
@@ -91,6 +92,10 @@ void WorkStorage::discardInterruptedWork() {
 void takeOver(calc::CalcState& state, calc::Project project) {
     state = calc::CalcState{};
     state.project() = std::move(project);
+    // The forms take the temperatures from what was typed with the first
+    // consumer; after a resume that is what the file kept.
+    state.supplyTemperatureInput = state.supplyTemperature;
+    state.returnTemperatureInput = state.returnTemperature;
     for (int code = 1; code <= 3; ++code)
         state.materialName[static_cast<std::size_t>(code - 1)] = calc::materialReportName(code);
 }

@@ -31,10 +31,12 @@ public:
     // "Arbeitunterbrechen": true when the work was kept; a failure is told.
     bool interrupt(const std::string& listing);
     // "&Laden": the project of the chosen file, read whole; nothing when the
-    // dialog was cancelled or the file could not be read (then told).
+    // dialog was cancelled or the file could not be read (then told under
+    // "Datei nicht lesbar").
     std::optional<calc::Project> open(const tk::Form& owner);
     // "&Weiter Arbeiten": the interrupted project, or nothing after the
-    // message "Keine Arbeit gespeicher".
+    // message "Keine Arbeit gespeicher", followed by the reason on the next
+    // line when the file is there.
     std::optional<calc::Project> resume();
 
     bool interruptedWorkExists() const;
@@ -50,7 +52,7 @@ private:
 
 // Puts a project read from a file in place of the state in memory: the
 // values of any step in hand are dropped; the material names follow the
-// material code.
+// material code, and the typed temperatures are the project's.
 void takeOver(calc::CalcState& state, calc::Project project);
 
 }  // namespace workfile

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "tests/support/TestDoubles.h"
+#include "workfile/Files.h"
 #include "workfile/FrmPersoForm2.h"
 #include "workfile/WorkFile.h"
 
@@ -49,9 +53,8 @@ protected:
 
     // A folder of each test's own: the tests run side by side.
     const fs::path folder =
-        fs::temp_directory_path() /
-        ("rohrweiten-" +
-         std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::temp_directory_path() / ("rohrweiten-" + std::to_string(::getpid()) +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     const std::string aufheben = (folder / "Aufheben").string();
     tk::ScriptedWindowSystem windows;
     tk::RecordingMessageBox messages;
@@ -62,28 +65,23 @@ protected:
     workfile::FrmPersoForm2 form{windows, state, messages, storage, handOver};
 };
 
+// New work needs one of the first three fields; what was typed stays.
 TEST_F(HeaderWindow, OnlyTheDateLeadsToNewWork) {
     open();
     EXPECT_FALSE(form.mnuItemWeiter.enabled());  // nothing interrupted
-    form.txtPersDat3.enter("07.12.2026");
     form.txtPersDat4.enter("Müller, \"Bau\"");
-    ASSERT_TRUE(form.cmdWeiter.click());
-    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
-    EXPECT_EQ(state.projectHeader[2], "07.12.2026");
-    EXPECT_EQ(state.projectHeader[3], "Müller, \"Bau\"");
-    EXPECT_FALSE(form.visible());
-}
-
-TEST_F(HeaderWindow, MissingInputKeepsWhatWasTyped) {
-    open();
-    form.txtPersDat5.enter("Anna");
     form.cmdWeiter.click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().title, "Eingabe fehlt");
     EXPECT_EQ(messages.last().style, tk::MessageStyle::Exclamation);
     EXPECT_TRUE(form.txtPersDat1.hasFocus());
-    EXPECT_EQ(form.txtPersDat5.text(), "Anna");
     EXPECT_TRUE(handOver.calls.empty());
+    form.txtPersDat3.enter("07.12.2026");
+    ASSERT_TRUE(form.cmdWeiter.click());
+    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
+    EXPECT_EQ(state.projectHeader[2], "07.12.2026");
+    EXPECT_EQ(state.projectHeader[3], "Müller, \"Bau\"");
+    EXPECT_FALSE(form.visible());
 }
 
 // New work gives up kept work only when the user says so.
@@ -103,22 +101,19 @@ TEST_F(HeaderWindow, NewWorkAsksBeforeItGivesUpInterruptedWork) {
     EXPECT_EQ(handOver.calls, (std::vector<std::string>{"new"}));
 }
 
-TEST_F(HeaderWindow, ResumeTakesTheKeptWorkOver) {
-    write(aufheben, keptWork());
-    open();
-    form.mnuItemWeiter.click();
-    EXPECT_EQ(handOver.calls, (std::vector<std::string>{"resume"}));
-    EXPECT_EQ(state.projectHeader[0], "4711");
-    EXPECT_EQ(state.reportText, "Liste");
-    EXPECT_EQ(state.materialName[0], "Stahlrohr");
-}
-
-// A damaged file: the message, the state as it was, and "&Weiter Arbeiten"
-// no longer offered; a refused "&Laden" leaves everything as it was.
+// A file that cannot be read: the message says why, under "Datei nicht
+// lesbar" or after "Keine Arbeit gespeicher"; the state stays as it was and
+// "&Weiter Arbeiten" is no longer offered.
 TEST_F(HeaderWindow, DamagedFilesChangeNothing) {
     write(aufheben, keptWork().substr(0, 40));
     const std::string damaged = (folder / "Projekt.txt").string();
     write(damaged, "1\r\nkeine Zahlen\r\n");
+    const std::string locked = (folder / "Gesperrt.txt").string();
+    write(locked, keptWork());
+    fs::permissions(locked, fs::perms::none);
+    const std::string large = (folder / "Groß.txt").string();
+    write(large, "");
+    fs::resize_file(large, 16 * 1024 * 1024 + 1);
     open();
     state.projectHeader[0] = "im Speicher";
     form.mnuItemWeiter.click();
@@ -127,12 +122,20 @@ TEST_F(HeaderWindow, DamagedFilesChangeNothing) {
                                         " ist keine lesbare Kalvoran-Datei (Zeile 14).");
     EXPECT_FALSE(form.mnuItemWeiter.enabled());
     EXPECT_TRUE(form.txtPersDat1.hasFocus());
-
-    files.answers = {damaged};
-    form.mnuItemOpen.click();
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.last().title, "Datei nicht lesbar");
-    EXPECT_EQ(messages.last().text, damaged + " ist keine lesbare Kalvoran-Datei (Zeile 2).");
+    // As a user without rights, also where the tests run as root.
+    ASSERT_TRUE(::geteuid() != 0 || ::seteuid(65534) == 0);
+    for (auto [path, why] :
+         {std::pair{damaged, " ist keine lesbare Kalvoran-Datei (Zeile 2)."},
+          {(folder / "Fehlt.txt").string(), " kann nicht geöffnet werden: Datei nicht gefunden."},
+          {locked, " kann nicht geöffnet werden: keine Leseberechtigung."},
+          {large, " ist größer als 16 MiB und wird nicht gelesen."}}) {
+        files.answers = {path};
+        form.mnuItemOpen.click();
+        EXPECT_EQ(messages.last().title, "Datei nicht lesbar");
+        EXPECT_EQ(messages.last().text, path + why);
+    }
+    EXPECT_TRUE(::getuid() != 0 || ::seteuid(0) == 0);
+    EXPECT_EQ(messages.shown.size(), 5u);
     EXPECT_EQ(files.asked.back().filter, " Textdateien (*.txt)|*.txt|Dateien (*.Dat)|*.Dat|");
     EXPECT_EQ(files.asked.back().title, "Öffnen der Kalvoran Datei");
     EXPECT_TRUE(form.mnuItemOpen.enabled());
@@ -142,26 +145,33 @@ TEST_F(HeaderWindow, DamagedFilesChangeNothing) {
 }
 
 // A save goes through a temporary file: a failed one leaves the file that
-// was there, and says so.
+// was there whole, and says so.
 TEST_F(HeaderWindow, SavesAreWholeOrNotAtAll) {
     open();
     state.riserIndex = state.riserCount = 1;
     const std::string path = (folder / "Projekt").string();
-    files.answers = {path};
+    files.answers = {path, path + ".txt", ""};
     EXPECT_TRUE(storage.save(form, "Liste"));
     EXPECT_EQ(files.asked.back().filter, "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT");
     EXPECT_EQ(files.asked.back().defaultSuffix, "txt");
     EXPECT_EQ(files.asked.back().owner, &form);
-    ASSERT_TRUE(fs::exists(path + ".txt"));  // a name without suffix gets ".txt"
-    files.answers = {(folder / "fehlt" / "Projekt.txt").string()};
-    EXPECT_FALSE(storage.save(form, "Liste"));
+    const std::optional<std::string> saved = workfile::readFileBytes(path + ".txt");
+    ASSERT_TRUE(saved);  // a name without suffix gets ".txt"
+    // The disk takes no more than the file's size now.
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{saved->size(), limit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_FALSE(storage.save(form, std::string(4000, 'L')));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(messages.last().title, "Speichern");
-    EXPECT_EQ(messages.last().text,
-              "Die Datei " + (folder / "fehlt" / "Projekt.txt").string() +
-                  " konnte nicht gespeichert werden: Der Ordner oder die Datei ist nicht "
-                  "vorhanden. Eine vorhandene Datei ist unverändert.");
-    files.answers = {""};  // cancelled: nothing written, nothing said
-    EXPECT_FALSE(storage.save(form, "Liste"));
+    EXPECT_EQ(messages.last().text, "Die Datei " + path +
+                                        ".txt konnte nicht gespeichert werden: Die Datei wird zu "
+                                        "groß. Eine vorhandene Datei ist unverändert.");
+    EXPECT_EQ(workfile::readFileBytes(path + ".txt"), saved);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);  // no temporary left
+    EXPECT_FALSE(storage.save(form, "Liste"));  // cancelled: nothing written, nothing said
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
