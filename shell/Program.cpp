@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "report/Report.h"
+#include "shell/Folders.h"
 #include "shell/Layouts.h"
 #include "shell/QtPrinter.h"
 
@@ -29,6 +30,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmRhrAnzeigeLesen_(windows_, [this] { showHeader(); }),
       frmForm4_(windows_,
                 [this] { printReport(frmForm4_, forms::ReportPart::WithRemainingSections); }) {
+    useGermanQtTexts();
     windows_.setEventGuard(&guard_);
     choosePrinter = [](QPrinter& printer, QWidget* owner) {
         QPrintDialog dialog(&printer, owner);
@@ -76,6 +78,7 @@ bool Program::saveWork(const tk::Form& owner, const std::string& listing) {
 // Nothing is printed when the user cancels the print dialog.
 void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
     QPrinter printer(QPrinter::HighResolution);
+    proposePdfFile(printer, state_.projectHeader[0]);
     if (!choosePrinter(printer, windows_.windowOf(owner))) return;
     QtPrinter out(printer);
     report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
