@@ -69,7 +69,9 @@ void Program::showHeader() {
     frmPersoForm2_.txtPersDat1.setFocus();
 }
 
-void Program::showReadMe() { frmRhrAnzeigeLesen_.showModeless(); }
+void Program::showReadMe() { frmRhrAnzeigeLesen_.showOnTheWay(); }
+
+void Program::showGuide() { frmRhrAnzeigeLesen_.showAsGuide(); }
 
 bool Program::saveWork(const tk::Form& owner, const std::string& listing) {
     return storage_.save(owner, listing);
