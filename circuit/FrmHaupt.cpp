@@ -158,6 +158,7 @@ void FrmHaupt::wireHandlers() {
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
+    mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
 }
 
 void FrmHaupt::startCircuit() {
@@ -457,6 +458,8 @@ void FrmHaupt::mnuExitItem_Click() {
 
 // Closing the window ends the program like "Beenden", rather than leaving
 // it running without a window.
+void FrmHaupt::mnuItemAnleitung_Click() { services_.showGuide(); }
+
 void FrmHaupt::Form_QueryUnload() { mnuExitItem_Click(); }
 
 void FrmHaupt::appendListing(const std::string& piece) {

@@ -24,6 +24,9 @@ public:
     // "Nächster   Strang" of the main form: shows the remaining-sections
     // form with the listing so far.
     virtual void showRemainingSections(const std::string& listing) = 0;
+    // "&Anleitung" of the "&Hilfe" menu: the operating guide beside the
+    // form, which keeps its state.
+    virtual void showGuide() = 0;
 };
 
 }  // namespace forms

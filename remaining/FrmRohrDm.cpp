@@ -165,6 +165,7 @@ void FrmRohrDm::wireHandlers() {
     mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
+    mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
 }
 
@@ -514,6 +515,8 @@ void FrmRohrDm::mnuItemArbeitunterbrechen_Click() {
 }
 
 // Closing the window ends the program like "Beenden".
+void FrmRohrDm::mnuItemAnleitung_Click() { services_.showGuide(); }
+
 void FrmRohrDm::Form_QueryUnload() { mnuExitItem_Click(); }
 
 // --- The listing ---

@@ -60,6 +60,7 @@ public:
     void mnuSaveItem_Click();
     void mnuPrinterItem_Click();
     void mnuExitItem_Click();
+    void mnuItemAnleitung_Click();
     void mnuItemArbeitunterbrechen_Click();
     void Form_QueryUnload() override;
 
@@ -139,6 +140,7 @@ public:
     tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
     tk::MenuEntry mnuItemArbeitunterbrechen{*this, "mnuItemArbeitunterbrechen", "Bearbeiten",
                                             "Arbeitunterbrechen", "Ctrl+U"};
+    tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
 
 private:
     void defineDesign();

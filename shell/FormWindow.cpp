@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
 #include <stdexcept>
 
 #include "shell/Artwork.h"
@@ -109,16 +110,18 @@ QWidget* makeButton(tk::Button& button) {
     return push;
 }
 
-QWidget* makeOption(tk::OptionButton& option) {
+// `groupChanged` keeps the group's one tab stop in step.
+QWidget* makeOption(tk::OptionButton& option, std::function<void()> groupChanged) {
     auto* radio = new QRadioButton(qt(option.caption()));
     radio->setAutoExclusive(false);
     QObject::connect(radio, &QRadioButton::clicked, [&option, radio] {
         option.click();
         radio->setChecked(option.value());
     });
-    option.setChangeListener([&option, radio] {
+    option.setChangeListener([&option, radio, groupChanged] {
         radio->setChecked(option.value());
         syncCommon(option, radio);
+        groupChanged();
     });
     return radio;
 }
@@ -291,7 +294,8 @@ QWidget* FormWindow::makeWidget(tk::Control& control) {
     if (auto* field = dynamic_cast<tk::TextField*>(&control))
         return field->multiLine() ? makeTextArea(*field) : makeLineEdit(*field);
     if (auto* button = dynamic_cast<tk::Button*>(&control)) return makeButton(*button);
-    if (auto* option = dynamic_cast<tk::OptionButton*>(&control)) return makeOption(*option);
+    if (auto* option = dynamic_cast<tk::OptionButton*>(&control))
+        return makeOption(*option, [this, option] { keepOneTabStop(option->group()); });
     if (auto* box = dynamic_cast<tk::ComboBox*>(&control)) return makeComboBox(*box);
     if (dynamic_cast<tk::Picture*>(&control)) {
         auto* picture = new Artwork(control.name() == "Image1" ? Artwork::Motif::Radiator
@@ -331,6 +335,45 @@ bool FormWindow::isMenuShortcut(const QKeyEvent& key) const {
     return false;
 }
 
+std::vector<tk::OptionButton*> FormWindow::usableOptions(const std::string& group) const {
+    std::vector<tk::OptionButton*> options;
+    for (tk::Control* control : form_.controls())
+        if (auto* option = dynamic_cast<tk::OptionButton*>(control);
+            option && option->group() == group && option->visible() && option->enabled())
+            options.push_back(option);
+    return options;
+}
+
+// A group of options is one tab stop: the chosen option, else the first.
+void FormWindow::keepOneTabStop(const std::string& group) {
+    const std::vector<tk::OptionButton*> options = usableOptions(group);
+    const tk::OptionButton* stop = options.empty() ? nullptr : options.front();
+    for (const tk::OptionButton* option : options)
+        if (option->value()) stop = option;
+    for (tk::Control* control : form_.controls())
+        if (auto* option = dynamic_cast<tk::OptionButton*>(control);
+            option && option->group() == group)
+            if (QWidget* radio = widgetFor(option->name()))
+                radio->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// The arrow keys choose the next or the previous option of the group.
+bool FormWindow::chooseNeighbour(QObject* watched, int key) {
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    if (!forward && key != Qt::Key_Up && key != Qt::Key_Left) return false;
+    auto* option = dynamic_cast<tk::OptionButton*>(form_.find(watched->objectName().toStdString()));
+    if (!option) return false;
+    const std::vector<tk::OptionButton*> options = usableOptions(option->group());
+    const auto at = std::find(options.begin(), options.end(), option);
+    if (at == options.end()) return false;
+    const auto count = static_cast<std::ptrdiff_t>(options.size());
+    const auto index = (at - options.begin() + (forward ? 1 : count - 1)) % count;
+    tk::OptionButton* next = options[static_cast<std::size_t>(index)];
+    next->click();
+    next->setFocus();
+    return true;
+}
+
 // Menus open with Alt and their first letter; each button gets the first
 // letter of its caption that no menu or earlier button of the window uses.
 // The captions stay as they are, only underlined.
@@ -352,6 +395,7 @@ void FormWindow::assignAccessKeys() {
             const QChar c = caption.at(i).toLower();
             if (c < QLatin1Char('a') || c > QLatin1Char('z') || used.contains(c)) continue;
             used += c;
+            accessKeys_ += c;
             caption.insert(i, QLatin1Char('&'));
             break;
         }
@@ -369,6 +413,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         if (overrideAsked) event->ignore();
         return true;
     }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && chooseNeighbour(watched, key->key())) return true;
+        if (isButtonAccessKey(*key)) return true;
+    }
     // Enter in a field presses the step's button.
     if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -379,6 +428,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A button's access key reaches a field only when the button is hidden or
+// disabled; the field must not type its letter.
+bool FormWindow::isButtonAccessKey(const QKeyEvent& key) const {
+    const auto modifiers = key.modifiers() & ~Qt::ShiftModifier;
+    if (modifiers != Qt::AltModifier || key.key() < Qt::Key_A || key.key() > Qt::Key_Z)
+        return false;
+    return accessKeys_.contains(QChar(key.key()).toLower());  // Qt::Key_A is 'A'
 }
 
 QWidget* FormWindow::widgetFor(const std::string& controlName) const {

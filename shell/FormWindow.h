@@ -63,12 +63,17 @@ private:
     void becomeDialogOf(QWidget* owner);
     void centreOnScreen();
     void assignAccessKeys();
+    bool isButtonAccessKey(const QKeyEvent& key) const;
+    std::vector<tk::OptionButton*> usableOptions(const std::string& group) const;
+    void keepOneTabStop(const std::string& group);
+    bool chooseNeighbour(QObject* watched, int key);
 
     tk::Form& form_;
     QtWindowSystem& windows_;
     std::map<std::string, QWidget*> widgets_;
     std::vector<QTimer*> timers_;
     std::vector<QAction*> menuActions_;
+    QString accessKeys_;  // the buttons' letters
     bool closingByProgram_ = false;
     bool shownBefore_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "report/Report.h"
+#include "shell/Folders.h"
 #include "shell/Layouts.h"
 #include "shell/QtPrinter.h"
 
@@ -42,6 +43,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmRhrAnzeigeLesen_(windows_, [this] { showHeader(); }),
       frmForm4_(windows_,
                 [this] { printReport(frmForm4_, forms::ReportPart::WithRemainingSections); }) {
+    useGermanQtTexts();
     windows_.setEventGuard(&guard_);
     guard_.watch(frmHaupt_, frmHaupt_.txtAusgabeBerechn, circuit::mainPhaseTable(),
                  &calc::CalcState::mainPhase);
@@ -84,7 +86,9 @@ void Program::showHeader() {
     frmPersoForm2_.txtPersDat1.setFocus();
 }
 
-void Program::showReadMe() { frmRhrAnzeigeLesen_.showModeless(); }
+void Program::showReadMe() { frmRhrAnzeigeLesen_.showOnTheWay(); }
+
+void Program::showGuide() { frmRhrAnzeigeLesen_.showAsGuide(); }
 
 bool Program::saveWork(const tk::Form& owner, const std::string& listing) {
     return storage_.save(owner, listing);
@@ -93,6 +97,7 @@ bool Program::saveWork(const tk::Form& owner, const std::string& listing) {
 // Nothing is printed when the user cancels the print dialog.
 void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
     QPrinter printer(QPrinter::HighResolution);
+    proposePdfFile(printer, state_.projectHeader[0]);
     if (!choosePrinter(printer, windows_.windowOf(owner))) return;
     QtPrinter out(printer);
     const std::string failure =

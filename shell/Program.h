@@ -56,6 +56,7 @@ public:
     void printReport(const tk::Form& owner, forms::ReportPart part) override;
     bool interruptWork(const std::string& listing) override;
     void showRemainingSections(const std::string& listing) override;
+    void showGuide() override;
 
     // HeaderHandOver
     void startNewWork() override;

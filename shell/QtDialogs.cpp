@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpacerItem>
 #include <QStringList>
+#include <QTranslator>
 
+#include "shell/Folders.h"
 #include "shell/QtWindowSystem.h"
 
 namespace shell {
@@ -58,8 +62,8 @@ bool QtMessageBox::ask(const std::string& text, const std::string& title) {
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     box.setIcon(QMessageBox::Question);
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     keepTitleVisible(box);
@@ -107,10 +111,26 @@ std::string QtFileDialog::choose(const tk::FileRequest& request) {
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Qt's own dialog speaks the program's German; a platform dialog would
+    // follow the system's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+    dialog.setDirectory(startFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front().toStdString();
+    const QString chosen = dialog.selectedFiles().front();
+    rememberFolderOf(chosen);
+    return chosen.toStdString();
+}
+
+void useGermanQtTexts() {
+    static QPointer<QTranslator> installed;
+    if (installed || !QCoreApplication::instance()) return;
+    auto* german = new QTranslator(QCoreApplication::instance());
+    if (german->load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(german);
+    installed = german;
 }
 
 }  // namespace shell

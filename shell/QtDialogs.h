@@ -23,6 +23,11 @@ private:
     const QtWindowSystem& windows_;
 };
 
+// Qt's own dialogs and buttons (file and print dialogs, message box
+// buttons) speak German whatever the system's language. Once per
+// application; where Qt's German translation is missing they stay English.
+void useGermanQtTexts();
+
 // "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT" as Qt's filter list.
 QString qtFilter(const std::string& filter);
 

@@ -29,9 +29,13 @@ void QtWindowSystem::removeWindow(const tk::Form& form) {
 }
 
 QWidget* QtWindowSystem::workingWindow() const {
-    for (const auto& [form, window] : windows_)
-        if (form->visible() && !form->modal()) return window;
-    return nullptr;
+    QWidget* found = nullptr;
+    for (const auto& [form, window] : windows_) {
+        if (!form->visible() || form->modal()) continue;
+        if (window->isActiveWindow()) return window;
+        if (!found) found = window;
+    }
+    return found;
 }
 
 QWidget* QtWindowSystem::windowOf(const tk::Form& form) const {

@@ -21,7 +21,8 @@ public:
     void addWindow(const tk::Form& form, QWidget* window);
     void removeWindow(const tk::Form& form);
     // The window of the visible form that takes no modal part: the one the
-    // user works in. Null when there is none.
+    // user works in, the active one when a guide is open beside it. Null
+    // when there is none.
     QWidget* workingWindow() const;
     // The window of a form; null when it has none.
     QWidget* windowOf(const tk::Form& form) const;

@@ -61,10 +61,20 @@ void FrmRhrAnzeigeLesen::Form_Load() {
     setDefaultButton(&cdmWeiter);
 }
 
-// The read-me stays loaded behind the header window, hidden.
+void FrmRhrAnzeigeLesen::showOnTheWay() {
+    leadsToHeader_ = true;
+    showModeless();
+}
+
+void FrmRhrAnzeigeLesen::showAsGuide() {
+    leadsToHeader_ = false;
+    showModeless();
+}
+
+// On the way to the header the read-me stays loaded behind it, hidden.
 void FrmRhrAnzeigeLesen::cdmWeiter_Click() {
     hide();
-    toHeader_();
+    if (leadsToHeader_) toHeader_();
 }
 
 void FrmRhrAnzeigeLesen::Form_QueryUnload() { cdmWeiter_Click(); }

@@ -36,9 +36,16 @@ private:
     std::function<void()> toReadMe_;
 };
 
+// The read-me: on the way from the title window to the project header, or
+// as the guide of a working form, which it leaves as it was.
 class FrmRhrAnzeigeLesen : public tk::Form {
 public:
     FrmRhrAnzeigeLesen(tk::WindowSystem& windows, std::function<void()> toHeader);
+
+    // "Weiter" leads on to the project header.
+    void showOnTheWay();
+    // "Weiter" only closes the guide.
+    void showAsGuide();
 
     void cdmWeiter_Click();
     void Form_QueryUnload() override;
@@ -53,6 +60,7 @@ protected:
 
 private:
     std::function<void()> toHeader_;
+    bool leadsToHeader_ = true;
 };
 
 class FrmForm4 : public tk::Form {

@@ -29,6 +29,7 @@ public:
         listing = text;
         if (openRemaining) openRemaining(text);
     }
+    void showGuide() override { calls.push_back("guide"); }
     std::function<void(const std::string&)> openRemaining;
     std::vector<std::string> calls;
     std::string listing;
