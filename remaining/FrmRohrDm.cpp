@@ -309,12 +309,11 @@ void FrmRohrDm::Arma() {
     txtTeistr.setFocus();
     state_.valveName = choice->firstMakerText;
     if (choice->fromSecondDialog) {
-        state_.currentKv = 0;
         KV3(*choice);
     } else {
         txtKVWert.setText(choice->kvText);
         txtVentDN.setText(choice->makerText);
-        state_.kvValue = state_.currentKv;
+        state_.kvValue = choice->kv;
     }
     state_.currentKv = state_.kvValue;
 }
