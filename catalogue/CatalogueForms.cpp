@@ -5,11 +5,9 @@
 
 namespace catalogue {
 
-CatalogueForm::CatalogueForm(tk::WindowSystem& windows, calc::CalcState& state,
-                             const CatalogueFormData& data)
+CatalogueForm::CatalogueForm(tk::WindowSystem& windows, const CatalogueFormData& data)
     : tk::Form(windows, data.formName, data.caption),
       Label3(*this, "Label3", data.headline),
-      state_(state),
       data_(data) {
     for (std::size_t maker = 0; maker < data.kindBoxes.size(); ++maker) {
         const KindBox& kind = data.kindBoxes[maker];
@@ -35,6 +33,8 @@ tk::ComboBox* CatalogueForm::box(const std::string& name) const {
 
 void CatalogueForm::Form_Load() {
     txtKVWerte.setText("");
+    pickedKv_ = 0;
+    pickedModel_.clear();
     for (const std::string& maker : data_.makers) cboHersteller.addItem(maker);
     cboHersteller.setText(data_.makerPrompt);
     std::size_t model = 0;
@@ -70,8 +70,10 @@ void CatalogueForm::kindChosen(std::size_t maker) {
 void CatalogueForm::modelChosen(const tk::ComboBox& box, const ModelBox& model) {
     int position = box.position();
     if (position < 1 || static_cast<std::size_t>(position) > model.entries.size()) return;
-    txtKVWerte.setText(tk::standardText(model.entries[static_cast<std::size_t>(position) - 1].kv));
-    state_.currentKv = tk::localeValue(txtKVWerte.text()).value_or(0);
+    const FittingEntry& entry = model.entries[static_cast<std::size_t>(position) - 1];
+    txtKVWerte.setText(tk::standardText(entry.kv));
+    pickedKv_ = tk::localeValue(txtKVWerte.text()).value_or(0);
+    pickedModel_ = entry.text;
 }
 
 // Closing the dialog through its title bar or Esc returns like its visible
@@ -86,8 +88,8 @@ void CatalogueForm::Form_QueryUnload() {
     hide();
 }
 
-FrmArmaturen2::FrmArmaturen2(tk::WindowSystem& windows, calc::CalcState& state)
-    : CatalogueForm(windows, state, controlValvesAndMixers()) {
+FrmArmaturen2::FrmArmaturen2(tk::WindowSystem& windows)
+    : CatalogueForm(windows, controlValvesAndMixers()) {
     cmdZethawert3.onClick([this] { cmdZethawert3_Click(); });
     cmdZethawert4.onClick([this] { cmdZethawert4_Click(); });
 }
@@ -102,8 +104,8 @@ void FrmArmaturen2::cmdZethawert4_Click() {
     cmdZethawert4.setVisible(false);
 }
 
-FrmArmaturen::FrmArmaturen(tk::WindowSystem& windows, calc::CalcState& state, FrmArmaturen2& second)
-    : CatalogueForm(windows, state, radiatorAndRiserFittings()), second_(second) {
+FrmArmaturen::FrmArmaturen(tk::WindowSystem& windows, FrmArmaturen2& second)
+    : CatalogueForm(windows, radiatorAndRiserFittings()), second_(second) {
     cmdZethawert.onClick([this] { cmdZethawert_Click(); });
     cmdZethawert2.onClick([this] { cmdZethawert2_Click(); });
 }
@@ -133,8 +135,8 @@ void FrmArmaturen::cmdZethawert2_Click() {
     hide();
 }
 
-Catalogue::Catalogue(tk::WindowSystem& windows, calc::CalcState& state)
-    : frmArmaturen2(windows, state), frmArmaturen(windows, state, frmArmaturen2) {}
+Catalogue::Catalogue(tk::WindowSystem& windows)
+    : frmArmaturen2(windows), frmArmaturen(windows, frmArmaturen2) {}
 
 std::optional<CatalogueChoice> Catalogue::Arma(Caller caller) {
     const bool toRemaining = caller == Caller::RemainingSections;
@@ -148,16 +150,15 @@ std::optional<CatalogueChoice> Catalogue::Arma(Caller caller) {
     frmArmaturen.showModal();
     if (frmArmaturen.windows().ended()) return std::nullopt;
 
-    CatalogueChoice choice;
-    choice.firstMakerText = frmArmaturen.cboHersteller.text();
-    choice.kvText = frmArmaturen.txtKVWerte.text();
-    choice.makerText = choice.firstMakerText;
-    if (tk::isBlank(choice.kvText)) {
-        choice.kvText = frmArmaturen2.txtKVWerte.text();
-        choice.makerText = frmArmaturen2.cboHersteller.text();
-        choice.fromSecondDialog = true;
-    }
-    return choice;
+    const bool fromSecond = tk::isBlank(frmArmaturen.txtKVWerte.text());
+    const CatalogueForm& from = fromSecond ? static_cast<const CatalogueForm&>(frmArmaturen2)
+                                           : static_cast<const CatalogueForm&>(frmArmaturen);
+    return CatalogueChoice{.kvText = from.txtKVWerte.text(),
+                           .kv = from.pickedKv(),
+                           .makerText = from.cboHersteller.text(),
+                           .model = from.pickedModel(),
+                           .firstMakerText = frmArmaturen.cboHersteller.text(),
+                           .fromSecondDialog = fromSecond};
 }
 
 void Catalogue::unloadBoth() {

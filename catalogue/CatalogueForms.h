@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "catalogue/CatalogueData.h"
-#include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
@@ -15,7 +14,7 @@ namespace catalogue {
 
 class CatalogueForm : public tk::Form {
 public:
-    CatalogueForm(tk::WindowSystem& windows, calc::CalcState& state, const CatalogueFormData& data);
+    CatalogueForm(tk::WindowSystem& windows, const CatalogueFormData& data);
 
     tk::Label Label1{*this, "Label1", "Kv-Werte"};
     tk::Label Label2{*this, "Label2", "Kv Wert"};
@@ -26,6 +25,10 @@ public:
     // A kind or model box by its control name; null when the form has none.
     tk::ComboBox* box(const std::string& name) const;
     const CatalogueFormData& data() const { return data_; }
+    // The kv value and text of the model picked last in this dialog; 0 and
+    // empty until one is picked. A kv text typed into the field is not read.
+    double pickedKv() const { return pickedKv_; }
+    const std::string& pickedModel() const { return pickedModel_; }
 
     void Form_QueryUnload() override;
 
@@ -43,8 +46,9 @@ private:
     void kindChosen(std::size_t maker);
     void modelChosen(const tk::ComboBox& box, const ModelBox& model);
 
-    calc::CalcState& state_;
     const CatalogueFormData& data_;
+    double pickedKv_ = 0;
+    std::string pickedModel_;
     std::vector<std::unique_ptr<tk::ComboBox>> kindBoxes_;
     std::vector<std::unique_ptr<tk::ComboBox>> modelBoxes_;
 };
@@ -52,7 +56,7 @@ private:
 // Mixers, control valves and flanged shut-off valves.
 class FrmArmaturen2 : public CatalogueForm {
 public:
-    FrmArmaturen2(tk::WindowSystem& windows, calc::CalcState& state);
+    explicit FrmArmaturen2(tk::WindowSystem& windows);
     tk::Button cmdZethawert4{*this, "cmdZethawert4", ">"};  // back to the remaining sections
     tk::Button cmdZethawert3{*this, "cmdZethawert3", ">"};  // back to the main form
 
@@ -65,7 +69,7 @@ public:
 // opens the second form.
 class FrmArmaturen : public CatalogueForm {
 public:
-    FrmArmaturen(tk::WindowSystem& windows, calc::CalcState& state, FrmArmaturen2& second);
+    FrmArmaturen(tk::WindowSystem& windows, FrmArmaturen2& second);
     tk::Button cmdZethawert{*this, "cmdZethawert", ">"};    // back to the remaining sections
     tk::Button cmdZethawert2{*this, "cmdZethawert2", ">"};  // back to the main form
 
@@ -87,7 +91,9 @@ enum class Caller { CriticalCircuit, RemainingSections };
 // What the catalogue hands back when it is closed.
 struct CatalogueChoice {
     std::string kvText;          // the kv text to take over; empty: no valve
+    double kv = 0;               // the kv value of the model picked there; 0: none
     std::string makerText;       // the maker text of the dialog it came from
+    std::string model;           // the model picked there; empty: none
     std::string firstMakerText;  // the first dialog's maker text
     bool fromSecondDialog = false;
 };
@@ -95,7 +101,7 @@ struct CatalogueChoice {
 // Both dialogs and the opening operation shared by both workflows.
 class Catalogue {
 public:
-    Catalogue(tk::WindowSystem& windows, calc::CalcState& state);
+    explicit Catalogue(tk::WindowSystem& windows);
 
     FrmArmaturen2 frmArmaturen2;
     FrmArmaturen frmArmaturen;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "circuit/MainFormRules.h"
-#include "forms/EndOfWork.h"
 #include "forms/Fittings.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
@@ -16,7 +15,6 @@
 namespace circuit {
 
 using forms::kNoMaterialMessage;
-using forms::kProjectFullMessage;
 using forms::kSupplyNotAboveReturnMessage;
 
 const forms::PhaseTable& mainPhaseTable() {
@@ -88,14 +86,20 @@ const forms::PhaseTable& mainPhaseTable() {
     return table;
 }
 
+namespace {
+
+const forms::WorkflowKind& mainFormKind() {
+    static const forms::WorkflowKind kind{"frmHaupt", "&Arbeitunterbrechen",
+                                          forms::ReportPart::CriticalCircuit, mainPhaseTable(),
+                                          &calc::CalcState::mainPhase};
+    return kind;
+}
+
+}  // namespace
+
 FrmHaupt::FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
                    catalogue::Catalogue& catalogue, forms::WorkflowServices& services)
-    : tk::Form(windows, "frmHaupt", "Kalvoranberechnung"),
-      state_(state),
-      messages_(messages),
-      catalogue_(catalogue),
-      services_(services),
-      checker_(messages),
+    : forms::WorkflowForm(windows, mainFormKind(), state, messages, catalogue, services),
       consumers_(state, checker_, {txtHzKprNr, txtHkLstgW, txtGesLstg},
                  {rules::consumerNumber, rules::consumerLoad}) {
     defineDesign();
@@ -143,7 +147,6 @@ void FrmHaupt::defineDesign() {
         c->designHidden();
     cmdRstTeilstr.designToolTip("Geht weiter zur nächsten Seite");
     txtAusgabeBerechn.designMultiLine().designReadOnly();
-    mnuItemArbeitunterbrechen.designDisabled();
 }
 
 void FrmHaupt::wireHandlers() {
@@ -154,11 +157,6 @@ void FrmHaupt::wireHandlers() {
     cmdNaechsteTeilstrck.onClick([this] { cmdNaechsteTeilstrck_Click(); });
     cmdFertig.onClick([this] { cmdFertig_Click(); });
     cmdRstTeilstr.onClick([this] { cmdRstTeilstr_Click(); });
-    mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
-    mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
-    mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
-    mnuExitItem.onClick([this] { mnuExitItem_Click(); });
-    mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
 }
 
 void FrmHaupt::startCircuit() {
@@ -179,20 +177,12 @@ void FrmHaupt::startCircuit() {
 }
 
 void FrmHaupt::resumeFinishedCircuit() {
-    load();
-    showModeless();
-    txtAusgabeBerechn.setText(state_.reportText);
+    showFinishedWork(static_cast<int>(MainPhase::Resumed));
     Label4.setVisible(false);
     Label5.setVisible(true);
-    showPhase(MainPhase::Resumed);
-    state_.unsavedChanges = false;
 }
 
-// Every step that passed its checks ends here: the calculation has changed.
-void FrmHaupt::showPhase(MainPhase phase) {
-    state_.unsavedChanges = true;
-    forms::showPhase(*this, mainPhaseTable(), static_cast<int>(phase), state_.mainPhase);
-}
+void FrmHaupt::showPhase(MainPhase phase) { showStep(static_cast<int>(phase)); }
 
 bool FrmHaupt::materialChosen() {
     return optStahlrohr.value() || optCuRohr.value() || optWeStahlrohr.value();
@@ -394,15 +384,8 @@ void FrmHaupt::clearSectionFields() {
 }
 
 void FrmHaupt::cmdNaechsteTeilstrck_Click() {
-    if (state_.sectionIndex >= calc::kMaxSections) {
-        checker_.correction(kProjectFullMessage, cmdFertig);
-        return;
-    }
-    state_.sectionIndex += 1;
-    state_.listingLineCount += 1;
-    state_.riser.sectionsPerRiser.at(state_.riserIndex) = state_.sectionIndex;
+    if (!nextSection(cmdFertig)) return;
     clearSectionFields();
-    catalogue_.unloadBoth();
     showPhase(MainPhase::NextSection);
 }
 
@@ -411,59 +394,12 @@ void FrmHaupt::cmdFertig_Click() {
     showPhase(MainPhase::CircuitFinished);
 }
 
-bool FrmHaupt::roomForAnotherRiser() {
-    if (state_.riserIndex < calc::kMaxRisers) return true;
-    checker_.correction(kProjectFullMessage, cmdRstTeilstr);
-    return false;
-}
-
 void FrmHaupt::cmdRstTeilstr_Click() {
-    if (!roomForAnotherRiser()) return;
-    state_.listingLineCount = 1;
-    state_.sectionIndex = 1;
-    state_.riserCount += 1;
-    state_.riserIndex += 1;
-    state_.riser.sectionsPerRiser.at(state_.riserIndex) = 1;
-    state_.lastRiserIndex = state_.riserIndex;
-    state_.riser.riserBranchLoss.at(state_.riserIndex) = 0;
-    state_.branchLossTotal = 0;
+    if (!nextRiser(cmdRstTeilstr)) return;
     showPhase(MainPhase::HandedOver);
     hide();
     services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(listing::crlf));
-    catalogue_.unloadBoth();
     txtKVWert.setText("");
-    state_.loadSum = 0;
-}
-
-void FrmHaupt::mnuSaveItem_Click() {
-    if (services_.saveWork(*this, txtAusgabeBerechn.text())) state_.unsavedChanges = false;
-}
-
-void FrmHaupt::mnuPrinterItem_Click() {
-    services_.printReport(*this, forms::ReportPart::CriticalCircuit);
-}
-
-void FrmHaupt::mnuItemArbeitunterbrechen_Click() {
-    if (!services_.interruptWork(txtAusgabeBerechn.text())) return;
-    unload();
-    windows().endProgram();
-}
-
-// Ends at once, after asking when work would be lost; nothing is saved.
-void FrmHaupt::mnuExitItem_Click() {
-    if (!forms::mayEnd(state_, messages_)) return;
-    unload();
-    windows().endProgram();
-}
-
-// Closing the window ends the program like "Beenden", rather than leaving
-// it running without a window.
-void FrmHaupt::mnuItemAnleitung_Click() { services_.showGuide(); }
-
-void FrmHaupt::Form_QueryUnload() { mnuExitItem_Click(); }
-
-void FrmHaupt::appendListing(const std::string& piece) {
-    txtAusgabeBerechn.setText(txtAusgabeBerechn.text() + piece);
 }
 
 void FrmHaupt::Ausgabe() {

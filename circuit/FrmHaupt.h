@@ -5,13 +5,12 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "forms/ConsumerEntry.h"
-#include "forms/FieldChecker.h"
 #include "forms/Phases.h"
+#include "forms/WorkflowForm.h"
 #include "forms/WorkflowServices.h"
 #include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Form.h"
 
 namespace circuit {
 
@@ -31,7 +30,7 @@ enum class MainPhase {
 // Which controls each step shows, enables and makes read-only.
 const forms::PhaseTable& mainPhaseTable();
 
-class FrmHaupt : public tk::Form {
+class FrmHaupt : public forms::WorkflowForm {
 public:
     FrmHaupt(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
              catalogue::Catalogue& catalogue, forms::WorkflowServices& services);
@@ -56,12 +55,6 @@ public:
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdRstTeilstr_Click();
-    void mnuSaveItem_Click();
-    void mnuPrinterItem_Click();
-    void mnuItemArbeitunterbrechen_Click();
-    void mnuExitItem_Click();
-    void mnuItemAnleitung_Click();
-    void Form_QueryUnload() override;
 
     // The listing.
     void Ausgabe();
@@ -135,12 +128,8 @@ public:
 
     tk::TextField txtAusgabeBerechn{*this, "txtAusgabeBerechn"};
 
-    tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
-    tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
-    tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
-    tk::MenuEntry mnuItemArbeitunterbrechen{*this, "mnuItemArbeitunterbrechen", "Bearbeiten",
-                                            "&Arbeitunterbrechen", "Ctrl+U"};
-    tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
+protected:
+    tk::TextField& listingBox() override { return txtAusgabeBerechn; }
 
 private:
     void defineDesign();
@@ -156,14 +145,7 @@ private:
     void clearSectionFields();
     void openCatalogue();
     void takeOverKv();
-    void appendListing(const std::string& piece);
-    bool roomForAnotherRiser();
 
-    calc::CalcState& state_;
-    tk::MessageBox& messages_;
-    catalogue::Catalogue& catalogue_;
-    forms::WorkflowServices& services_;
-    forms::FieldChecker checker_;
     forms::ConsumerEntry consumers_;
 };
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "forms/EndOfWork.h"
 #include "forms/Fittings.h"
 #include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
@@ -17,7 +16,6 @@
 namespace remaining {
 
 using forms::kNoMaterialMessage;
-using forms::kProjectFullMessage;
 using forms::kSupplyNotAboveReturnMessage;
 
 namespace {
@@ -98,14 +96,20 @@ const forms::PhaseTable& remainingPhaseTable() {
     return table;
 }
 
+namespace {
+
+const forms::WorkflowKind& remainingFormKind() {
+    static const forms::WorkflowKind kind{"frmRohrDm", "Arbeitunterbrechen",
+                                          forms::ReportPart::WithRemainingSections,
+                                          remainingPhaseTable(), &calc::CalcState::remainingPhase};
+    return kind;
+}
+
+}  // namespace
+
 FrmRohrDm::FrmRohrDm(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
                      catalogue::Catalogue& catalogue, forms::WorkflowServices& services)
-    : tk::Form(windows, "frmRohrDm", "Kalvoranberechnung"),
-      state_(state),
-      messages_(messages),
-      catalogue_(catalogue),
-      services_(services),
-      checker_(messages),
+    : forms::WorkflowForm(windows, remainingFormKind(), state, messages, catalogue, services),
       consumers_(state, checker_, {txtHzKprNr, txtHkLstgW, txtGesLstg},
                  {rules::consumerNumber, rules::consumerLoad}) {
     defineDesign();
@@ -140,7 +144,6 @@ void FrmRohrDm::defineDesign() {
     cmdTeilRohr.designToolTip("Berechnet die Teilstrecke vorläufig und öffnet den nächsten Teil");
     txtKorrDm.designMaxLength(3);
     txtAusgabeDN.designMultiLine().designReadOnly();
-    mnuItemArbeitunterbrechen.designDisabled();
     // What the steps show is set by the phase table; at load the form shows
     // its start.
     const forms::PhaseTable& table = remainingPhaseTable();
@@ -162,11 +165,6 @@ void FrmRohrDm::wireHandlers() {
     cmdNaechsteTeilstrck.onClick([this] { cmdNaechsteTeilstrck_Click(); });
     cmdFertig.onClick([this] { cmdFertig_Click(); });
     cmdNaechsterStrang.onClick([this] { cmdNaechsterStrang_Click(); });
-    mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
-    mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
-    mnuExitItem.onClick([this] { mnuExitItem_Click(); });
-    mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
-    mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
 }
 
 void FrmRohrDm::open(const std::string& listing) {
@@ -178,18 +176,10 @@ void FrmRohrDm::open(const std::string& listing) {
 }
 
 void FrmRohrDm::resumeFinishedRiser() {
-    load();
-    showModeless();
-    txtAusgabeDN.setText(state_.reportText);
-    showPhase(RemainingPhase::Resumed);
-    state_.unsavedChanges = false;
+    showFinishedWork(static_cast<int>(RemainingPhase::Resumed));
 }
 
-// Every step that passed its checks ends here: the calculation has changed.
-void FrmRohrDm::showPhase(RemainingPhase phase) {
-    state_.unsavedChanges = true;
-    forms::showPhase(*this, remainingPhaseTable(), static_cast<int>(phase), state_.remainingPhase);
-}
+void FrmRohrDm::showPhase(RemainingPhase phase) { showStep(static_cast<int>(phase)); }
 
 // --- Shared sections and the residual gradient ---
 
@@ -309,12 +299,11 @@ void FrmRohrDm::Arma() {
     txtTeistr.setFocus();
     state_.valveName = choice->firstMakerText;
     if (choice->fromSecondDialog) {
-        state_.currentKv = 0;
         KV3(*choice);
     } else {
         txtKVWert.setText(choice->kvText);
         txtVentDN.setText(choice->makerText);
-        state_.kvValue = state_.currentKv;
+        state_.kvValue = choice->kv;
     }
     state_.currentKv = state_.kvValue;
 }
@@ -446,17 +435,10 @@ void FrmRohrDm::clearSectionFields() {
          {&txtTeistr, &txtTeilstrckmtr, &txtVrbrchr, &txtPverbrcht, &txtBoganzahl, &txtTAnzahl,
           &txtAnbindAnz, &txtReduAnz, &txtKorrDm, &txtKVWert, &txtVentDN})
         field->setText("");
-    catalogue_.unloadBoth();
 }
 
 void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
-    if (state_.sectionIndex >= calc::kMaxSections) {
-        checker_.correction(kProjectFullMessage, cmdFertig);
-        return;
-    }
-    state_.sectionIndex += 1;
-    state_.listingLineCount += 1;
-    state_.riser.sectionsPerRiser.at(state_.riserIndex) = state_.sectionIndex;
+    if (!nextSection(cmdFertig)) return;
     clearSectionFields();
     showPhase(RemainingPhase::NextSection);
 }
@@ -467,63 +449,19 @@ void FrmRohrDm::cmdFertig_Click() {
 }
 
 void FrmRohrDm::cmdNaechsterStrang_Click() {
-    if (state_.riserIndex >= calc::kMaxRisers) {
-        checker_.correction(kProjectFullMessage, cmdNaechsterStrang);
-        return;
-    }
-    state_.listingLineCount = 1;
-    state_.riserCount += 1;
-    state_.riserIndex += 1;
-    state_.lastRiserIndex = state_.riserIndex;
-    state_.sectionIndex = 1;
+    if (!nextRiser(cmdNaechsterStrang)) return;
     const int r = state_.riserIndex;
-    state_.riser.sectionsPerRiser.at(r) = 1;
     for (tk::TextField* field :
          {&txtKVWert, &txtGesLstg, &txtTlStrLngSum, &txtPVerlSum, &txtStrNr, &txtHFlNr})
         field->setText("");
-    state_.loadSum = 0;
     state_.riserWork.commonLength.at(r) = 0;
     state_.riserWork.commonPressure.at(r) = 0;
-    state_.riser.riserBranchLoss.at(r) = 0;
     state_.riser.riserCorrectedLoss.at(r) = 0;
-    state_.branchLossTotal = 0;
     clearSectionFields();
     showPhase(RemainingPhase::Shared);
 }
 
-// --- Menus ---
-
-void FrmRohrDm::mnuSaveItem_Click() {
-    if (services_.saveWork(*this, txtAusgabeDN.text())) state_.unsavedChanges = false;
-}
-
-void FrmRohrDm::mnuPrinterItem_Click() {
-    services_.printReport(*this, forms::ReportPart::WithRemainingSections);
-}
-
-// Ends at once, after asking when work would be lost; nothing is saved.
-void FrmRohrDm::mnuExitItem_Click() {
-    if (!forms::mayEnd(state_, messages_)) return;
-    unload();
-    windows().endProgram();
-}
-
-void FrmRohrDm::mnuItemArbeitunterbrechen_Click() {
-    if (!services_.interruptWork(txtAusgabeDN.text())) return;
-    unload();
-    windows().endProgram();
-}
-
-// Closing the window ends the program like "Beenden".
-void FrmRohrDm::mnuItemAnleitung_Click() { services_.showGuide(); }
-
-void FrmRohrDm::Form_QueryUnload() { mnuExitItem_Click(); }
-
 // --- The listing ---
-
-void FrmRohrDm::appendListing(const std::string& piece) {
-    txtAusgabeDN.setText(txtAusgabeDN.text() + piece);
-}
 
 void FrmRohrDm::AusgabeRst() { appendListing(listing::remaining::headerBlock(state_)); }
 

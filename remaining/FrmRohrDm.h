@@ -5,13 +5,12 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "forms/ConsumerEntry.h"
-#include "forms/FieldChecker.h"
 #include "forms/Phases.h"
+#include "forms/WorkflowForm.h"
 #include "forms/WorkflowServices.h"
 #include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Form.h"
 
 namespace remaining {
 
@@ -30,7 +29,7 @@ enum class RemainingPhase {
 
 const forms::PhaseTable& remainingPhaseTable();
 
-class FrmRohrDm : public tk::Form {
+class FrmRohrDm : public forms::WorkflowForm {
 public:
     FrmRohrDm(tk::WindowSystem& windows, calc::CalcState& state, tk::MessageBox& messages,
               catalogue::Catalogue& catalogue, forms::WorkflowServices& services);
@@ -57,12 +56,6 @@ public:
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdNaechsterStrang_Click();
-    void mnuSaveItem_Click();
-    void mnuPrinterItem_Click();
-    void mnuExitItem_Click();
-    void mnuItemAnleitung_Click();
-    void mnuItemArbeitunterbrechen_Click();
-    void Form_QueryUnload() override;
 
     // The listing.
     void AusgabeRst();
@@ -135,12 +128,8 @@ public:
 
     tk::TextField txtAusgabeDN{*this, "txtAusgabeDN"};
 
-    tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
-    tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
-    tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
-    tk::MenuEntry mnuItemArbeitunterbrechen{*this, "mnuItemArbeitunterbrechen", "Bearbeiten",
-                                            "Arbeitunterbrechen", "Ctrl+U"};
-    tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
+protected:
+    tk::TextField& listingBox() override { return txtAusgabeDN; }
 
 private:
     void defineDesign();
@@ -157,13 +146,7 @@ private:
     bool withValve() const;
     void notice(const std::string& text);
     void clearSectionFields();
-    void appendListing(const std::string& piece);
 
-    calc::CalcState& state_;
-    tk::MessageBox& messages_;
-    catalogue::Catalogue& catalogue_;
-    forms::WorkflowServices& services_;
-    forms::FieldChecker checker_;
     forms::ConsumerEntry consumers_;
 };
 

@@ -34,7 +34,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       files_(files ? *files : qtFiles_),
       guard_(state_, messages_, faultLogPath()),
       storage_(state_, messages_, files_, interruptFilePath()),
-      catalogue_(windows_, state_),
+      catalogue_(windows_),
       frmHaupt_(windows_, state_, messages_, catalogue_, *this),
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),

@@ -154,7 +154,7 @@ struct MainFormHarness {
     tk::RecordingMessageBox messages;
     calc::CalcState state;
     forms::FaultGuard guard{state, messages};
-    catalogue::Catalogue catalogue{windows, state};
+    catalogue::Catalogue catalogue{windows};
     RecordingServices services;
     circuit::FrmHaupt form{windows, state, messages, catalogue, services};
 };

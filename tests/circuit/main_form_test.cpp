@@ -242,7 +242,7 @@ TEST(MainFormState, LoadingTheFormLeavesTheStateAlone) {
     state.loadSum = 1234;
     state.riser.riserNumber.at(1) = 9;
     const calc::CalcState before = state;
-    catalogue::Catalogue catalogue{windows, state};
+    catalogue::Catalogue catalogue{windows};
     testing_support::RecordingServices services;
     circuit::FrmHaupt form{windows, state, messages, catalogue, services};
     form.load();

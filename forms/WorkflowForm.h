@@ -1,0 +1,75 @@
+#pragma once
+// What both workflow forms have alike: the menus and what they do, the end
+// of the program, the steps on to the next section and the next riser, and
+// the listing box that the steps append to.
+#include <cstdint>
+#include <string>
+
+#include "catalogue/CatalogueForms.h"
+#include "forms/FieldChecker.h"
+#include "forms/Phases.h"
+#include "forms/WorkflowServices.h"
+#include "state/CalcState.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
+
+namespace forms {
+
+// Where the two workflow forms differ in what they share.
+struct WorkflowKind {
+    std::string name;              // "frmHaupt", "frmRohrDm"
+    std::string interruptCaption;  // of the "Bearbeiten" menu's entry
+    ReportPart reportPart;         // what "&Drucken" prints
+    const PhaseTable& phases;
+    std::int16_t calc::CalcState::*phase;  // where the form's step is recorded
+};
+
+class WorkflowForm : public tk::Form {
+public:
+    WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind, calc::CalcState& state,
+                 tk::MessageBox& messages, catalogue::Catalogue& catalogue,
+                 WorkflowServices& services);
+
+    void mnuSaveItem_Click();
+    void mnuPrinterItem_Click();
+    void mnuItemArbeitunterbrechen_Click();
+    void mnuExitItem_Click();
+    void mnuItemAnleitung_Click();
+    void Form_QueryUnload() override;
+
+    tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
+    tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
+    tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
+    tk::MenuEntry mnuItemArbeitunterbrechen;
+    tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
+
+protected:
+    // The box that holds the form's listing.
+    virtual tk::TextField& listingBox() = 0;
+    void appendListing(const std::string& piece);
+    // Puts a step of the form's phase table on screen and records it. Every
+    // step that passed its checks ends here: the calculation has changed.
+    void showStep(int phase);
+    // Interrupted work brought back: the form shows the listing of all
+    // risers so far at the step `phase`, with nothing unsaved.
+    void showFinishedWork(int phase);
+    // Counts on to the riser's next section and discards the catalogue's
+    // choices. False, with the focus on `refused`, when the riser is full.
+    bool nextSection(tk::Control& refused);
+    // Counts on to the next riser: its first section, no load and no loss
+    // yet, and a fresh catalogue. False, with the focus on `refused`, when
+    // the project is full.
+    bool nextRiser(tk::Control& refused);
+
+    calc::CalcState& state_;
+    tk::MessageBox& messages_;
+    catalogue::Catalogue& catalogue_;
+    WorkflowServices& services_;
+    FieldChecker checker_;
+
+private:
+    const WorkflowKind& kind_;
+};
+
+}  // namespace forms
