@@ -369,8 +369,13 @@ std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withR
     report.PrintCriticalCircuit();
     if (withRemainingSections) report.PrintRemainingSections();
     printer.endDocument();
-    if (!printer.failure().empty()) state.riser.blockLineEstimate = estimates;
-    return printer.failure();
+    if (!printer.failure().empty()) {
+        state.riser.blockLineEstimate = estimates;
+        return printer.failure();
+    }
+    // The work file keeps the estimates: new ones are work to save.
+    if (state.riser.blockLineEstimate != estimates) state.unsavedChanges = true;
+    return {};
 }
 
 }  // namespace report
