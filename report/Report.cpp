@@ -188,7 +188,7 @@ void Report::PrintReportHeader() {
 }
 
 int Report::estimateOf(int riser) const {
-    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int lastRiser = calc::lastCriticalRiser(state_);
     const int sections = state_.riser.sectionsPerRiser.at(riser);
     return riser <= lastRiser ? sections + 15 : sections + 12;
 }
@@ -196,7 +196,7 @@ int Report::estimateOf(int riser) const {
 // Risers of the critical circuit, and with the remaining sections those of
 // the further circuits; nothing is checked after the last block.
 void Report::checkBefore(int next) {
-    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int lastRiser = calc::lastCriticalRiser(state_);
     const int lastBlock = withRemaining_ ? state_.riserIndex : lastRiser;
     if (next > lastBlock || next > calc::kMaxRisers) return;
     const int estimate = estimateOf(next);
@@ -207,7 +207,7 @@ void Report::checkBefore(int next) {
 void Report::PrintCriticalCircuit() {
     endUncountedLine();
     printer_.setFont(kCourier, 10, false);
-    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int lastRiser = calc::lastCriticalRiser(state_);
     const auto& t = state_.section;
     for (int r = 1; r <= lastRiser; ++r) {
         endLine();
@@ -277,7 +277,7 @@ void Report::PrintCriticalCircuit() {
 
 void Report::PrintRemainingSections() {
     printer_.setFont(kCourier, 10, false);
-    const int lastRiser = state_.riserCount < 2 ? state_.riserIndex : 1;
+    const int lastRiser = calc::lastCriticalRiser(state_);
     const auto& t = state_.section;
     for (int r = lastRiser + 1; r <= state_.riserIndex; ++r) {
         endLine();
@@ -369,8 +369,13 @@ std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withR
     report.PrintCriticalCircuit();
     if (withRemainingSections) report.PrintRemainingSections();
     printer.endDocument();
-    if (!printer.failure().empty()) state.riser.blockLineEstimate = estimates;
-    return printer.failure();
+    if (!printer.failure().empty()) {
+        state.riser.blockLineEstimate = estimates;
+        return printer.failure();
+    }
+    // The work file keeps the estimates: new ones are work to save.
+    if (state.riser.blockLineEstimate != estimates) state.unsavedChanges = true;
+    return {};
 }
 
 }  // namespace report

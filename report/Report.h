@@ -64,7 +64,8 @@ private:
 // What "&Drucken" prints: the main form the header and the critical circuit;
 // the remaining-sections form and the display window the remaining sections
 // as well. The document is sent at the end. Returns the printer's failure,
-// empty when the document was sent; the line estimates change only then.
+// empty when the document was sent; the line estimates change only then, and
+// when they do, the work has changes to save.
 std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withRemainingSections);
 
 // A number as the report prints it without a mask: a blank or a minus sign,

@@ -122,7 +122,7 @@ void Program::showLoadedFile() {
 }
 
 void Program::resumeWork() {
-    if (state_.riserCount < 2) {
+    if (!calc::inRemainingStage(state_)) {
         frmHaupt_.resumeFinishedCircuit();
         return;
     }

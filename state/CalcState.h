@@ -128,6 +128,18 @@ struct Project {
     bool operator==(const Project&) const = default;
 };
 
+// Which risers hold the critical circuit. Until a second riser is begun the
+// critical circuit runs up to the riser in hand; from then on it is riser 1,
+// and every later riser holds a further circuit, sized against what it left.
+constexpr bool inRemainingStage(std::int16_t riserCount) { return riserCount >= 2; }
+constexpr std::int16_t lastCriticalRiser(std::int16_t riserIndex, std::int16_t riserCount) {
+    return inRemainingStage(riserCount) ? std::int16_t{1} : riserIndex;
+}
+inline bool inRemainingStage(const Project& p) { return inRemainingStage(p.riserCount); }
+inline std::int16_t lastCriticalRiser(const Project& p) {
+    return lastCriticalRiser(p.riserIndex, p.riserCount);
+}
+
 // Per-riser working tables of the remaining sections.
 struct ScratchRiserTables {
     RiserTable<double> commonLength;

@@ -48,8 +48,9 @@ private:
 };
 
 void writePosition(Writer& w, const calc::Project& p) {
-    w.record(p.riserIndex, lastMainRiser(p), p.riserCount, p.materialCode, p.temperatureSpread,
-             p.supplyTemperature, p.returnTemperature, p.sectionIndex, p.lastRiserIndex);
+    w.record(p.riserIndex, calc::lastCriticalRiser(p), p.riserCount, p.materialCode,
+             p.temperatureSpread, p.supplyTemperature, p.returnTemperature, p.sectionIndex,
+             p.lastRiserIndex);
 }
 
 void writeMainBody(Writer& w, const calc::Project& p) {
@@ -58,7 +59,7 @@ void writeMainBody(Writer& w, const calc::Project& p) {
     w.record(p.pipeMaterial);
     writePosition(w, p);
     const auto& t = p.section;
-    for (int r = 1; r <= lastMainRiser(p); ++r) {
+    for (int r = 1; r <= calc::lastCriticalRiser(p); ++r) {
         w.record(p.riser.riserNumber.at(r), p.riser.consumerNumber.at(r));
         const std::int16_t count = p.riser.sectionsPerRiser.at(r);
         w.record(count);
@@ -73,7 +74,7 @@ void writeMainBody(Writer& w, const calc::Project& p) {
 
 void writeRemainingBody(Writer& w, const calc::Project& p) {
     const auto& t = p.section;
-    for (int r = lastMainRiser(p) + 1; r <= p.riserIndex; ++r) {
+    for (int r = calc::lastCriticalRiser(p) + 1; r <= p.riserIndex; ++r) {
         w.record(p.riser.riserNumber.at(r), p.riser.consumerNumber.at(r));
         const std::int16_t count = p.riser.sectionsPerRiser.at(r);
         w.record(p.circulationPressure, p.riser.riserPressureDrop.at(r), count);
@@ -198,11 +199,6 @@ struct Position {
     bool operator==(const Position&) const = default;
 };
 
-// The last riser of the main body, as the writer sets it.
-std::int16_t expectedLastRiser(const Position& p) {
-    return p.riserCount < 2 ? p.riserIndex : std::int16_t{1};
-}
-
 // The lead's copy may carry 0 as `lastRiser`, as the original writer leaves it.
 Position readPosition(Reader& in, bool lead) {
     auto f = in.record(9);
@@ -216,7 +212,9 @@ Position readPosition(Reader& in, bool lead) {
     p.returnTemperature = in.real(f[6]);
     p.sectionIndex = in.whole(f[7], 1, calc::kMaxSections);
     p.lastRiserIndex = in.whole(f[8], 0, calc::kMaxRisers);
-    if (p.lastRiser != expectedLastRiser(p) && !(lead && p.lastRiser == 0)) in.fail();
+    if (p.lastRiser != calc::lastCriticalRiser(p.riserIndex, p.riserCount) &&
+        !(lead && p.lastRiser == 0))
+        in.fail();
     return p;
 }
 
@@ -343,7 +341,7 @@ void readMainBody(Reader& in, calc::Project& p, const std::optional<LeadRecords>
 
 void readRemainingBody(Reader& in, calc::Project& p, std::optional<std::int16_t>& spare) {
     auto& t = p.section;
-    const int lastMain = lastMainRiser(p);
+    const int lastMain = calc::lastCriticalRiser(p);
     BodyLayout layout;
     for (int r = lastMain + 1; r <= p.riserIndex; ++r) {
         auto head = in.record(2);
@@ -384,10 +382,6 @@ void readRemainingBody(Reader& in, calc::Project& p, std::optional<std::int16_t>
 
 std::string numberText(double value) { return shortestFixed(value); }
 std::string numberText(float value) { return shortestFixed(value); }
-
-std::int16_t lastMainRiser(const calc::Project& project) {
-    return project.riserCount < 2 ? project.riserIndex : std::int16_t{1};
-}
 
 std::string workFileText(const calc::Project& project, Lead lead, std::string_view listing) {
     Writer w;

@@ -22,10 +22,6 @@ std::string numberText(float value);
 // body; the interrupt's file has none.
 enum class Lead { With, Without };
 
-// The last riser of the main body: the current one while fewer than two
-// risers have been begun, else riser 1.
-std::int16_t lastMainRiser(const calc::Project& project);
-
 // The file's text in UTF-8: lead records, main body, remaining body and the
 // listing (its own line breaks become the file's lines).
 std::string workFileText(const calc::Project& project, Lead lead, std::string_view listing);

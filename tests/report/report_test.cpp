@@ -67,9 +67,9 @@ calc::CalcState project(int sections, int further, int furtherSections) {
 
 // One riser of three sections: the header block's 13 counted lines and two
 // empty ones, the riser block of 17, no page break and nothing after it. A
-// wide value does not break its row: the next item follows at once. A
-// printer that reports an error once the document is sent leaves the line
-// estimates as they were.
+// wide value does not break its row: the next item follows at once. New line
+// estimates are work to save; the same ones again are not, and a printer that
+// reports an error once the document is sent leaves the estimates as they were.
 TEST(Report, OneRiserOfThreeSections) {
     calc::CalcState state = project(3, 0, 0);
     state.section.sectionLoad.at(1, 3) = 22500.5;
@@ -105,11 +105,15 @@ TEST(Report, OneRiserOfThreeSections) {
     EXPECT_TRUE(printer.fonts[1].bold);
     EXPECT_FALSE(printer.fonts[2].bold);
     EXPECT_EQ(printer.documentsEnded, 1);
+    EXPECT_TRUE(state.unsavedChanges);
+    state.unsavedChanges = false;
+    report::printReport(printer, state, false);
     tk::PageRecorder failing;
     failing.failureAtEnd = "Der Drucker meldet einen Fehler.";
     state.riser.blockLineEstimate.at(1) = 99;
     EXPECT_EQ(report::printReport(failing, state, false), failing.failureAtEnd);
     EXPECT_EQ(state.riser.blockLineEstimate.at(1), 99);
+    EXPECT_FALSE(state.unsavedChanges);
 }
 
 // A header value is printed whole. Where it runs past the next item's

@@ -53,9 +53,7 @@ TEST(WorkFileEncoding, Windows1252BothWays) {
     EXPECT_EQ(bytes[8], '\x84');   // „
     EXPECT_EQ(workfile::fromWindows1252(bytes), text);
     EXPECT_EQ(workfile::toWindows1252("日本x"), "??x");
-    EXPECT_EQ(workfile::toWindows1252("a\xFF"
-                                      "b"),
-              "a?b");                         // not UTF-8: one "?"
+    EXPECT_EQ(workfile::toWindows1252(std::string("a\xFF") + 'b'), "a?b");  // not UTF-8: one "?"
     for (int byte = 0; byte < 256; ++byte) {  // every byte decodes and comes back
         const std::string one(1, static_cast<char>(byte));
         EXPECT_EQ(workfile::toWindows1252(workfile::fromWindows1252(one)), one) << byte;
