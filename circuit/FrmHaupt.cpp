@@ -172,6 +172,8 @@ void FrmHaupt::startCircuit() {
         state_.riser.sectionsPerRiser.at(state_.riserIndex) = 1;
     }
     txtGesLstg.setText("");
+    state_.document = project::Document{};
+    state_.document->header = state_.projectHeader;
     showPhase(MainPhase::Start);
     state_.unsavedChanges = false;
 }
@@ -222,7 +224,21 @@ void FrmHaupt::cmdNaechstVerbrauch_Click() {
     if (!checkCircuit() || !consumers_.check([this] { consumerFault(); })) return;
     hideOtherMaterials();
     consumers_.add();
+    recordCircuit();
     showPhase(MainPhase::ConsumerAdded);
+}
+
+// The circuit's head and the project's material and temperatures, as the
+// last "+" took them.
+void FrmHaupt::recordCircuit() {
+    if (!state_.document) return;
+    project::Document& doc = *state_.document;
+    project::Circuit& circuit = project::currentCircuit(doc);
+    circuit.riser = state_.riser.riserNumber.at(state_.riserIndex);
+    circuit.consumerNumber = state_.riser.consumerNumber.at(state_.riserIndex);
+    doc.material = state_.materialCode;
+    doc.supply = {state_.supplyTemperatureInput, txtVorlauf.text()};
+    doc.ret = {state_.returnTemperatureInput, txtRuecklauf.text()};
 }
 
 // Riser and consumer number of the circuit and the temperatures.
@@ -279,6 +295,7 @@ void FrmHaupt::cmdTeilRohr_Click() {
     state_.supplyTemperature = state_.supplyTemperatureInput;
     state_.returnTemperature = state_.returnTemperatureInput;
     state_.kvValue = 0;
+    state_.valveOrigin = {};
     auto number = checker_.whole(rules::sectionNumber, txtTeilstr);
     if (!number) return;
     state_.sectionNo = *number;
@@ -308,6 +325,10 @@ void FrmHaupt::openCatalogue() {
     if (!choice) return;  // the program was ended meanwhile
     txtRohrDN.setFocus();
     state_.valveName = choice->firstMakerText;
+    state_.valveOrigin.dialog =
+        choice->fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
+    state_.valveOrigin.maker = choice->makerText;
+    state_.valveOrigin.model = choice->model;
     if (choice->fromSecondDialog) {
         KV2(*choice);
         return;
@@ -374,6 +395,20 @@ void FrmHaupt::Steuerung2() {
     hyd::ComputeSectionLoss(state_);
     Berechgausgab();
     showPhase(MainPhase::SectionComputed);
+    recordSection();
+}
+
+void FrmHaupt::recordSection() {
+    if (!state_.document) return;
+    project::Valve valve = state_.valveOrigin;
+    valve.kv = state_.kvValue;
+    valve.shownText = txtVentDN.text();
+    valve.countingText = state_.valveName;
+    project::setSectionInputs(
+        *state_.document, project::currentCircuit(*state_.document),
+        {state_.sectionNo, state_.sectionLength, state_.designVelocity, state_.sectionDnInput,
+         std::move(valve), state_.consumerFlag,
+         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
 }
 
 void FrmHaupt::clearSectionFields() {
@@ -385,6 +420,8 @@ void FrmHaupt::clearSectionFields() {
 
 void FrmHaupt::cmdNaechsteTeilstrck_Click() {
     if (!nextSection(cmdFertig)) return;
+    if (state_.document)
+        project::beginSection(*state_.document, project::currentCircuit(*state_.document));
     clearSectionFields();
     showPhase(MainPhase::NextSection);
 }
@@ -392,6 +429,7 @@ void FrmHaupt::cmdNaechsteTeilstrck_Click() {
 void FrmHaupt::cmdFertig_Click() {
     Umtrieb();
     showPhase(MainPhase::CircuitFinished);
+    if (state_.document) project::currentCircuit(*state_.document).finished = true;
 }
 
 void FrmHaupt::cmdRstTeilstr_Click() {

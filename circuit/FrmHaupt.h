@@ -52,6 +52,9 @@ public:
     void KV2(const catalogue::CatalogueChoice& choice);
     void cmdRechnen_Click();
     void Steuerung2();
+    // Record a completed step in the document, when there is one.
+    void recordCircuit();
+    void recordSection();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdRstTeilstr_Click();

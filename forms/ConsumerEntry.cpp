@@ -6,14 +6,18 @@
 namespace forms {
 
 bool ConsumerEntry::check(const std::function<void()>& onFault) {
-    if (!checker_.number(rules_.number, fields_.number, onFault)) return false;
+    std::optional<double> number = checker_.number(rules_.number, fields_.number, onFault);
+    if (!number) return false;
     std::optional<double> load = checker_.number(rules_.load, fields_.load, onFault);
     if (!load) return false;
     state_.consumerLoad = *load;
+    checked_ = {*number, *load};
     return true;
 }
 
 void ConsumerEntry::add() {
+    if (state_.document)
+        project::addConsumer(*state_.document, project::currentCircuit(*state_.document), checked_);
     hyd::AddConsumerLoad(state_);
     state_.consumerLoad = tk::localeValue(fields_.load.text()).value_or(state_.consumerLoad);
     fields_.number.setText("");

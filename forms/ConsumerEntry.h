@@ -32,8 +32,9 @@ public:
     // Checks number and load; true when both pass, with the load stored as
     // `consumerLoad`. A text that cannot be converted goes to `onFault`.
     bool check(const std::function<void()>& onFault);
-    // Adds the checked consumer to the riser's load, empties the consumer
-    // fields and shows the new sum.
+    // Adds the checked consumer to the riser's load and to the section in
+    // hand of the document's circuit in hand, empties the consumer fields and
+    // shows the new sum.
     void add();
 
 private:
@@ -41,6 +42,7 @@ private:
     FieldChecker& checker_;
     ConsumerFields fields_;
     ConsumerRules rules_;
+    project::Consumer checked_;
 };
 
 }  // namespace forms

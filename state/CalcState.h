@@ -4,8 +4,11 @@
 // and writes it; it is passed to the operations explicitly.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "project/Document.h"
 
 namespace calc {
 
@@ -210,6 +213,13 @@ struct Scratch {
     // A step changed the calculation since new work began, work was resumed
     // or last saved.
     bool unsavedChanges = false;
+
+    // What the planner entered since new work began; none for work resumed
+    // or read from a file, which keeps no entries.
+    std::optional<project::Document> document;
+    // Where the valve of the section in hand came from, until its computing
+    // step records it.
+    project::Valve valveOrigin;
 
     // Pieces of the listing built last.
     std::string listingHeader;
