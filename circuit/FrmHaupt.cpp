@@ -406,8 +406,12 @@ void FrmHaupt::recordSection() {
     valve.countingText = state_.valveName;
     project::setSectionInputs(
         *state_.document, project::currentCircuit(*state_.document),
-        {state_.sectionNo, state_.sectionLength, state_.designVelocity, state_.sectionDnInput,
-         std::move(valve), state_.consumerFlag,
+        {state_.sectionNo,
+         state_.sectionLength,
+         state_.designVelocity,
+         state_.sectionDnInput,
+         std::move(valve),
+         state_.consumerFlag,
          {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
 }
 

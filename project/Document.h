@@ -25,9 +25,9 @@ struct Consumer {
 enum class ValveDialog : std::uint8_t { None, First, Second };
 
 struct Valve {
-    double kv = 0;              // as checked; 0: none
-    std::string shownText;      // the valve text shown beside the kv value
-    std::string countingText;   // the text whose presence lets the valve count
+    double kv = 0;             // as checked; 0: none
+    std::string shownText;     // the valve text shown beside the kv value
+    std::string countingText;  // the text whose presence lets the valve count
     ValveDialog dialog = ValveDialog::None;
     std::string maker;
     std::string model;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "forms/Fittings.h"
 #include "hydraulics/Operations.h"
@@ -233,18 +234,37 @@ void FrmRohrDm::cmdAddition_Click() {
     txtTlStLng.setText(tk::standardText(state_.addedLength));
     txtPverbrcht.setText(tk::standardText(state_.addedPressure));
     hyd::AddCommonPart(state_);
+    if (project::Circuit* circuit = recordCircuit()) circuit->sharedSections.push_back(*number);
     txtTlStrLngSum.setText(tk::standardText(state_.riserWork.commonLength.at(r)));
     txtPVerlSum.setText(tk::standardText(state_.riserWork.commonPressure.at(r)));
     txtTlStrckNr.setText("");
     txtTlStrckNr.setFocus();
 }
 
+// The circuit of the riser in hand, begun by its first shared "+" or ">",
+// with its riser and consumer number as the last of them took them. None
+// without a document.
+project::Circuit* FrmRohrDm::recordCircuit() {
+    if (!state_.document) return nullptr;
+    project::Document& doc = *state_.document;
+    const int r = state_.riserIndex;
+    while (std::cmp_less(doc.circuits.size(), r)) project::beginCircuit(doc, 0, 0);
+    project::Circuit& circuit = doc.circuits[static_cast<std::size_t>(r - 1)];
+    circuit.riser = state_.riser.riserNumber.at(r);
+    circuit.consumerNumber = state_.riser.consumerNumber.at(r);
+    return &circuit;
+}
+
+// The shared sections added so far no longer count: their sums are gone and
+// the planner enters them anew.
 void FrmRohrDm::resetSharedSums() {
     const int r = state_.riserIndex;
     state_.riserWork.commonLength.at(r) = 0;
     state_.riserWork.commonPressure.at(r) = 0;
     txtTlStrLngSum.setText("");
     txtPVerlSum.setText("");
+    if (state_.document && std::cmp_greater_equal(state_.document->circuits.size(), r))
+        state_.document->circuits[static_cast<std::size_t>(r - 1)].sharedSections.clear();
 }
 
 void FrmRohrDm::cmdStromkreis_Click() {
@@ -267,6 +287,7 @@ void FrmRohrDm::cmdStromkreis_Click() {
         case hyd::GradientOutcome::Computed:
             break;
     }
+    if (project::Circuit* circuit = recordCircuit()) circuit->sharedSectionsDone = true;
     for (tk::TextField* field : {&txtTlStrckNr, &txtTlStLng, &txtPverbrcht}) field->setText("");
     showPhase(RemainingPhase::Consumers);
 }
@@ -293,11 +314,16 @@ void FrmRohrDm::cmdWeiter_Click() {
 // over.
 void FrmRohrDm::Arma() {
     txtKVWert.setText("");
+    state_.valveOrigin = {};
     std::optional<catalogue::CatalogueChoice> choice =
         catalogue_.Arma(catalogue::Caller::RemainingSections);
     if (!choice) return;  // the program was ended meanwhile
     txtTeistr.setFocus();
     state_.valveName = choice->firstMakerText;
+    state_.valveOrigin.dialog =
+        choice->fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
+    state_.valveOrigin.maker = choice->makerText;
+    state_.valveOrigin.model = choice->model;
     if (choice->fromSecondDialog) {
         KV3(*choice);
     } else {
@@ -354,6 +380,26 @@ void FrmRohrDm::cmdTeilRohr_Click() {
     state_.currentKv = state_.kvValue;
     state_.section.sectionNumber.at(state_.riserIndex, state_.sectionIndex) = state_.sectionNo;
     SteuerungRst();
+    recordSection();
+}
+
+// The size is the program's choice here, so the section keeps no DN or
+// design velocity; the valve text shown is the one that decides.
+void FrmRohrDm::recordSection() {
+    if (!state_.document) return;
+    project::Valve valve = state_.valveOrigin;
+    valve.kv = state_.kvValue;
+    valve.shownText = txtVentDN.text();
+    valve.countingText = txtVentDN.text();
+    project::setSectionInputs(
+        *state_.document, project::currentCircuit(*state_.document),
+        {state_.sectionNo,
+         state_.sectionLength,
+         0,
+         0,
+         std::move(valve),
+         state_.consumerFlag,
+         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
 }
 
 // A valve counts when the section has a valve text and a kv value.
@@ -428,6 +474,10 @@ void FrmRohrDm::cmdDNkorrektur_Click() {
     hyd::RecomputeCorrectedSection(state_);
     BerechgausgabRst();
     showPhase(RemainingPhase::SectionDone);
+    if (state_.document) {
+        project::Circuit& circuit = project::currentCircuit(*state_.document);
+        project::currentSection(*state_.document, circuit).correctedDn = *dn;
+    }
 }
 
 void FrmRohrDm::clearSectionFields() {
@@ -439,6 +489,8 @@ void FrmRohrDm::clearSectionFields() {
 
 void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
     if (!nextSection(cmdFertig)) return;
+    if (state_.document)
+        project::beginSection(*state_.document, project::currentCircuit(*state_.document));
     clearSectionFields();
     showPhase(RemainingPhase::NextSection);
 }
@@ -446,6 +498,7 @@ void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
 void FrmRohrDm::cmdFertig_Click() {
     Umtrieb();
     showPhase(RemainingPhase::RiserDone);
+    if (state_.document) project::currentCircuit(*state_.document).finished = true;
 }
 
 void FrmRohrDm::cmdNaechsterStrang_Click() {

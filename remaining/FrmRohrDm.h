@@ -52,6 +52,9 @@ public:
     void KV3(const catalogue::CatalogueChoice& choice);
     void cmdTeilRohr_Click();
     void SteuerungRst();
+    // Record a completed step in the document, when there is one.
+    project::Circuit* recordCircuit();
+    void recordSection();
     void cmdDNkorrektur_Click();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
