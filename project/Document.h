@@ -91,6 +91,9 @@ struct Document {
     std::int16_t material = 0;  // 0 while none is chosen
     Temperature supply;
     Temperature ret;
+    // The report's line estimates by riser from the first, as the last print
+    // sent left them; the work file keeps them. Trailing zeros are left out.
+    std::vector<std::int16_t> lineEstimates;
     // The critical circuit first, the further circuits in the order begun.
     std::vector<Circuit> circuits;
     Id nextId = 1;  // ids are handed out once and never again

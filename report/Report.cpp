@@ -375,6 +375,13 @@ std::string printReport(tk::Printer& printer, calc::CalcState& state, bool withR
     }
     // The work file keeps the estimates: new ones are work to save.
     if (state.riser.blockLineEstimate != estimates) state.unsavedChanges = true;
+    if (state.document) {
+        std::vector<std::int16_t>& kept = state.document->lineEstimates;
+        kept.clear();
+        for (int r = 1; r <= calc::kMaxRisers; ++r)
+            kept.push_back(state.riser.blockLineEstimate.at(r));
+        while (!kept.empty() && kept.back() == 0) kept.pop_back();
+    }
     return {};
 }
 

@@ -146,6 +146,7 @@ TEST(Report, LongHeaderValuesMoveTheNextItemToTheNextLine) {
 // each ended by its continuation mark and begun by its page head.
 TEST(Report, ALongProjectBreaksItsPagesWhereTheBlocksDoNotFit) {
     calc::CalcState state = project(30, 2, 30);
+    state.document.emplace();
     tk::PageRecorder printer;
     report::printReport(printer, state, true);
     ASSERT_EQ(printer.pages.size(), 3u);
@@ -164,6 +165,7 @@ TEST(Report, ALongProjectBreaksItsPagesWhereTheBlocksDoNotFit) {
     EXPECT_EQ(state.riser.blockLineEstimate.at(1), 45);
     EXPECT_EQ(state.riser.blockLineEstimate.at(2), 42);
     EXPECT_EQ(state.riser.blockLineEstimate.at(3), 42);
+    EXPECT_EQ(state.document->lineEstimates, (std::vector<std::int16_t>{45, 42, 42}));
 }
 
 }  // namespace
