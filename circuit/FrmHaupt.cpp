@@ -237,8 +237,8 @@ void FrmHaupt::recordCircuit() {
     circuit.riser = state_.riser.riserNumber.at(state_.riserIndex);
     circuit.consumerNumber = state_.riser.consumerNumber.at(state_.riserIndex);
     doc.material = state_.materialCode;
-    doc.supply = {state_.supplyTemperatureInput, txtVorlauf.text()};
-    doc.ret = {state_.returnTemperatureInput, txtRuecklauf.text()};
+    doc.supplyTemperature = {state_.supplyTemperatureInput, txtVorlauf.text()};
+    doc.returnTemperature = {state_.returnTemperatureInput, txtRuecklauf.text()};
 }
 
 // Riser and consumer number of the circuit and the temperatures.

@@ -89,8 +89,8 @@ struct Temperature {
 struct Document {
     std::array<std::string, 11> header;
     std::int16_t material = 0;  // 0 while none is chosen
-    Temperature supply;
-    Temperature ret;
+    Temperature supplyTemperature;
+    Temperature returnTemperature;
     // The report's line estimates by riser from the first, as the last print
     // sent left them; the work file keeps them. Trailing zeros are left out.
     std::vector<std::int16_t> lineEstimates;

@@ -34,8 +34,8 @@ Document firstProject() {
     Section further{4, {{1, 1500}}, SectionInputs{21, 6, 0, 0, none, 0, {}}, 15};
     Document doc;
     doc.material = 1;
-    doc.supply = {90, "90"};
-    doc.ret = {70, "70"};
+    doc.supplyTemperature = {90, "90"};
+    doc.returnTemperature = {70, "70"};
     doc.circuits = {Circuit{1, 3, 12, {}, false, {critical}, true},
                     Circuit{3, 4, 31, {}, true, {further}, true}};
     doc.nextId = 5;
