@@ -1,7 +1,7 @@
 #pragma once
 // The main form and the remaining-sections form over one state, as the
 // program wires them: "Nächster   Strang" opens the remaining-sections form.
-#include "../circuit/FourSectionCircuit.h"
+#include "tests/circuit/FourSectionCircuit.h"
 #include "remaining/FrmRohrDm.h"
 
 namespace testing_support {

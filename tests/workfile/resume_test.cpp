@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../remaining/RemainingHarness.h"
+#include "tests/remaining/RemainingHarness.h"
 #include "report/Report.h"
 #include "workfile/Encoding.h"
 #include "workfile/Files.h"
