@@ -395,24 +395,8 @@ void FrmHaupt::Steuerung2() {
     hyd::ComputeSectionLoss(state_);
     Berechgausgab();
     showPhase(MainPhase::SectionComputed);
-    recordSection();
-}
-
-void FrmHaupt::recordSection() {
-    if (!state_.document) return;
-    project::Valve valve = state_.valveOrigin;
-    valve.kv = state_.kvValue;
-    valve.shownText = txtVentDN.text();
-    valve.countingText = state_.valveName;
-    project::setSectionInputs(
-        *state_.document, project::currentCircuit(*state_.document),
-        {state_.sectionNo,
-         state_.sectionLength,
-         state_.designVelocity,
-         state_.sectionDnInput,
-         std::move(valve),
-         state_.consumerFlag,
-         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
+    recordSectionInputs(txtVentDN.text(), state_.valveName, state_.designVelocity,
+                        state_.sectionDnInput);
 }
 
 void FrmHaupt::clearSectionFields() {

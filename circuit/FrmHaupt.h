@@ -54,7 +54,6 @@ public:
     void Steuerung2();
     // Record a completed step in the document, when there is one.
     void recordCircuit();
-    void recordSection();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdRstTeilstr_Click();

@@ -100,4 +100,23 @@ bool WorkflowForm::nextRiser(tk::Control& refused) {
     return true;
 }
 
+void WorkflowForm::recordSectionInputs(const std::string& shownValve,
+                                       const std::string& countingValve, double designVelocity,
+                                       std::int16_t dn) {
+    if (!state_.document) return;
+    project::Valve valve = state_.valveOrigin;
+    valve.kv = state_.kvValue;
+    valve.shownText = shownValve;
+    valve.countingText = countingValve;
+    project::setSectionInputs(
+        *state_.document, project::currentCircuit(*state_.document),
+        {state_.sectionNo,
+         state_.sectionLength,
+         designVelocity,
+         dn,
+         std::move(valve),
+         state_.consumerFlag,
+         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
+}
+
 }  // namespace forms

@@ -61,6 +61,11 @@ protected:
     // yet, and a fresh catalogue. False, with the focus on `refused`, when
     // the project is full.
     bool nextRiser(tk::Control& refused);
+    // Keeps the inputs of the section in hand in the document, once its step
+    // has completed: the valve as shown, the text that decides whether it
+    // counts, and the design velocity and DN where the planner gave them.
+    void recordSectionInputs(const std::string& shownValve, const std::string& countingValve,
+                             double designVelocity, std::int16_t dn);
 
     calc::CalcState& state_;
     tk::MessageBox& messages_;

@@ -380,26 +380,9 @@ void FrmRohrDm::cmdTeilRohr_Click() {
     state_.currentKv = state_.kvValue;
     state_.section.sectionNumber.at(state_.riserIndex, state_.sectionIndex) = state_.sectionNo;
     SteuerungRst();
-    recordSection();
-}
-
-// The size is the program's choice here, so the section keeps no DN or
-// design velocity; the valve text shown is the one that decides.
-void FrmRohrDm::recordSection() {
-    if (!state_.document) return;
-    project::Valve valve = state_.valveOrigin;
-    valve.kv = state_.kvValue;
-    valve.shownText = txtVentDN.text();
-    valve.countingText = txtVentDN.text();
-    project::setSectionInputs(
-        *state_.document, project::currentCircuit(*state_.document),
-        {state_.sectionNo,
-         state_.sectionLength,
-         0,
-         0,
-         std::move(valve),
-         state_.consumerFlag,
-         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
+    // The size is the program's choice here, so the section keeps no DN or
+    // design velocity; the valve text shown is the one that decides.
+    recordSectionInputs(txtVentDN.text(), txtVentDN.text(), 0, 0);
 }
 
 // A valve counts when the section has a valve text and a kv value.

@@ -54,7 +54,6 @@ public:
     void SteuerungRst();
     // Record a completed step in the document, when there is one.
     project::Circuit* recordCircuit();
-    void recordSection();
     void cmdDNkorrektur_Click();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
