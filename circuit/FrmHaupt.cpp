@@ -6,7 +6,6 @@
 
 #include "circuit/MainFormRules.h"
 #include "forms/Fittings.h"
-#include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "listing/Listing.h"
 #include "toolkit/NumberText.h"
@@ -160,17 +159,7 @@ void FrmHaupt::wireHandlers() {
 }
 
 void FrmHaupt::startCircuit() {
-    state_.sectionIndex = 1;
-    state_.listingLineCount = 1;
-    if (state_.riserIndex < 1) state_.riserIndex = 1;
-    if (state_.riserCount < 1) state_.riserCount = 1;
-    state_.lastRiserIndex = state_.riserIndex;
-    state_.loadSum = 0;
-    if (calc::isSectionSlot(state_.riserIndex, 1)) {
-        state_.section.sectionLoad.at(state_.riserIndex, 1) = 0;
-        // A riser begins with one section; a file keeps the sections counted.
-        state_.riser.sectionsPerRiser.at(state_.riserIndex) = 1;
-    }
+    steps::startCriticalCircuit(state_);
     txtGesLstg.setText("");
     state_.document = project::Document{};
     state_.document->header = state_.projectHeader;
@@ -186,27 +175,12 @@ void FrmHaupt::resumeFinishedCircuit() {
 
 void FrmHaupt::showPhase(MainPhase phase) { showStep(static_cast<int>(phase)); }
 
-bool FrmHaupt::materialChosen() {
-    return optStahlrohr.value() || optCuRohr.value() || optWeStahlrohr.value();
-}
-
-// The material is taken on every "+"; only once a consumer has been added
-// are the other materials hidden (hideOtherMaterials), so a refused first
-// consumer leaves the choice open.
-void FrmHaupt::materialStep() {
-    struct Choice {
-        tk::OptionButton& option;
-        int code;
-    };
-    for (Choice choice : {Choice{optStahlrohr, hyd::kSteel}, Choice{optCuRohr, hyd::kCopper},
-                          Choice{optWeStahlrohr, hyd::kSoftSteel}}) {
-        if (choice.option.value()) {
-            state_.materialCode = static_cast<std::int16_t>(choice.code);
-            state_.friction = *hyd::frictionLaw(choice.code);
-        }
-        state_.materialName[static_cast<std::size_t>(choice.code - 1)] =
-            calc::materialReportName(choice.code);
-    }
+// The material of the option chosen; 0 when none is.
+std::int16_t FrmHaupt::chosenMaterial() {
+    if (optStahlrohr.value()) return hyd::kSteel;
+    if (optCuRohr.value()) return hyd::kCopper;
+    if (optWeStahlrohr.value()) return hyd::kSoftSteel;
+    return 0;
 }
 
 // The material chosen with the first consumer holds for the whole network.
@@ -215,15 +189,22 @@ void FrmHaupt::hideOtherMaterials() {
         if (!option->value()) option->setVisible(false);
 }
 
+// The material is taken on every "+"; only once a consumer has been added
+// are the other materials hidden (hideOtherMaterials), so a refused first
+// consumer leaves the choice open.
 void FrmHaupt::cmdNaechstVerbrauch_Click() {
-    if (!materialChosen()) {
+    const std::int16_t material = chosenMaterial();
+    if (material == 0) {
         checker_.correction(kNoMaterialMessage, optStahlrohr);
         return;
     }
-    materialStep();
-    if (!checkCircuit() || !consumers_.check([this] { consumerFault(); })) return;
+    std::optional<steps::CriticalHead> head = checkCircuit(material);
+    if (!head) return;
+    std::optional<project::Consumer> consumer = consumers_.check([this] { consumerFault(); });
+    if (!consumer) return;
     hideOtherMaterials();
-    consumers_.add();
+    steps::addCriticalConsumer(state_, *head, consumer->load);
+    consumers_.added(*consumer);
     recordCircuit();
     showPhase(MainPhase::ConsumerAdded);
 }
@@ -242,30 +223,30 @@ void FrmHaupt::recordCircuit() {
 }
 
 // Riser and consumer number of the circuit and the temperatures.
-bool FrmHaupt::checkCircuit() {
-    const int r = state_.riserIndex;
-    if (!calc::isSectionSlot(r, state_.sectionIndex)) {
+std::optional<steps::CriticalHead> FrmHaupt::checkCircuit(std::int16_t material) {
+    if (!calc::isSectionSlot(state_.riserIndex, state_.sectionIndex)) {
         consumerFault();
-        return false;
+        return std::nullopt;
     }
+    steps::CriticalHead head{.material = material};
     auto riser = checker_.whole(rules::riserNumber, txtStrNr);
-    if (!riser) return false;
-    state_.riser.riserNumber.at(r) = *riser;
+    if (!riser) return std::nullopt;
+    head.riser = *riser;
     auto consumer = checker_.whole(rules::circuitConsumerNumber, txtHFlNr);
-    if (!consumer) return false;
-    state_.riser.consumerNumber.at(r) = *consumer;
+    if (!consumer) return std::nullopt;
+    head.consumerNumber = *consumer;
     auto fault = [this] { consumerFault(); };
     auto supply = checker_.number(rules::supplyTemperature, txtVorlauf, fault);
-    if (!supply) return false;
-    state_.supplyTemperatureInput = *supply;
+    if (!supply) return std::nullopt;
+    head.supplyTemperature = *supply;
     auto ret = checker_.number(rules::returnTemperature, txtRuecklauf, fault);
-    if (!ret) return false;
-    state_.returnTemperatureInput = *ret;
-    if (!(state_.supplyTemperatureInput > state_.returnTemperatureInput)) {
+    if (!ret) return std::nullopt;
+    head.returnTemperature = *ret;
+    if (!(head.supplyTemperature > head.returnTemperature)) {
         checker_.correction(kSupplyNotAboveReturnMessage, txtRuecklauf);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return head;
 }
 
 // The consumer step's fault handler: nothing is added. After the first
@@ -277,45 +258,22 @@ void FrmHaupt::consumerFault() {
 
 void FrmHaupt::cmdWeiter_Click() { showPhase(MainPhase::SectionData); }
 
-// The flow divides by the temperature spread and needs the friction law of
-// a chosen material; work resumed from a file may lack either.
-bool FrmHaupt::flowCanBeComputed() {
-    if (state_.materialCode < hyd::kSteel || state_.materialCode > hyd::kSoftSteel) {
-        checker_.correction(kNoMaterialMessage, txtTeilstr);
-        return false;
-    }
-    if (!(state_.supplyTemperature > state_.returnTemperature)) {
-        checker_.correction(kSupplyNotAboveReturnMessage, txtTeilstr);
-        return false;
-    }
-    return true;
-}
-
 void FrmHaupt::cmdTeilRohr_Click() {
-    state_.supplyTemperature = state_.supplyTemperatureInput;
-    state_.returnTemperature = state_.returnTemperatureInput;
-    state_.kvValue = 0;
-    state_.valveOrigin = {};
     auto number = checker_.whole(rules::sectionNumber, txtTeilstr);
     if (!number) return;
-    state_.sectionNo = *number;
     auto length = checker_.number(rules::sectionLength, txtTeilstrckmtr);
     if (!length) return;
-    state_.sectionLength = *length;
     auto velocity = checker_.number(rules::designVelocity, txtGeschw);
     if (!velocity) return;
-    state_.designVelocity = *velocity;
-    if (!flowCanBeComputed()) return;
-
-    const int r = state_.riserIndex;
-    const int s = state_.sectionIndex;
-    state_.section.sectionNumber.at(r, s) = state_.sectionNo;
-    state_.section.sectionLength.at(r, s) = state_.sectionLength;
-    hyd::ComputeFlowAndDiameter(state_);
-    hyd::SelectMaterial(state_);
+    if (refused(runOnListing([&](std::string& listing) {
+                    return steps::takeCriticalSection(state_, *number, *length, *velocity,
+                                                      txtVorlauf.text(), txtRuecklauf.text(),
+                                                      listing);
+                }),
+                txtTeilstr))
+        return;
     showPhase(MainPhase::Fittings);
-    if (state_.listingLineCount < 2) Ausgabe();
-    Ergebnisausgab();
+    txtRohrDN.setFocus();
     openCatalogue();
 }
 
@@ -335,7 +293,6 @@ void FrmHaupt::openCatalogue() {
     }
     txtKVWert.setText(choice->kvText);
     txtVentDN.setText(choice->makerText);
-    takeOverKv();
 }
 
 // The kv value came from the second dialog. The valve text shown is that
@@ -344,59 +301,48 @@ void FrmHaupt::openCatalogue() {
 void FrmHaupt::KV2(const catalogue::CatalogueChoice& choice) {
     txtKVWert.setText(choice.kvText);
     txtVentDN.setText(choice.makerText);
-    takeOverKv();
-}
-
-// An empty kv text means no valve. A kv text that is not a number is taken
-// over as it stands; "Rechnen" refuses it with the field's own message.
-void FrmHaupt::takeOverKv() {
-    if (!tk::isBlank(txtKVWert.text()))
-        state_.kvValue = tk::localeValue(txtKVWert.text()).value_or(0);
-    state_.currentKv = state_.kvValue;
 }
 
 // A DN that the material's table does not list must not be computed with
 // the previous section's pipe.
 bool FrmHaupt::pipeDnListed(std::int16_t dn) {
     if (hyd::entryDiameter(state_.materialCode, dn)) return true;
-    checker_.correction(
-        "Diese Nennweite gibt es für " + calc::materialReportName(state_.materialCode) +
-            " nicht. Mögliche Nennweiten: " + hyd::entryDnList(state_.materialCode) + ".",
-        txtRohrDN);
+    refused(steps::unlistedDn(state_.materialCode, hyd::entryDnList(state_.materialCode)),
+            txtRohrDN);
     return false;
 }
 
 void FrmHaupt::cmdRechnen_Click() {
-    if (checkFittings()) Steuerung2();
+    if (std::optional<project::SectionInputs> inputs = checkFittings()) Steuerung2(*inputs);
 }
 
-// DN, kv, consumer flag and the four fitting counts, in this order.
-bool FrmHaupt::checkFittings() {
+// DN, kv, consumer flag and the four fitting counts, in this order, with
+// the section's data as "Teilstrecke" took them. A valve counts with a kv
+// value and the name taken from the catalogue.
+std::optional<project::SectionInputs> FrmHaupt::checkFittings() {
     auto dn = checker_.whole(rules::pipeDn, txtRohrDN);
-    if (!dn || !pipeDnListed(*dn)) return false;
-    state_.sectionDnInput = *dn;
-    return forms::checkFittings(
+    if (!dn || !pipeDnListed(*dn)) return std::nullopt;
+    std::optional<forms::FittingValues> values = forms::checkFittings(
         checker_, {txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
-        {rules::kv, rules::consumerCount}, state_);
+        {rules::kv, rules::consumerCount});
+    if (!values) return std::nullopt;
+    project::Valve valve;
+    valve.kv = values->kv;
+    valve.shownText = txtVentDN.text();
+    valve.countingText = state_.valveName;
+    return project::SectionInputs{state_.sectionNo,   state_.sectionLength, state_.designVelocity,
+                                  *dn,                std::move(valve),     values->consumerFlag,
+                                  values->counts};
 }
 
-void FrmHaupt::Steuerung2() {
-    const int r = state_.riserIndex;
-    const int s = state_.sectionIndex;
-    state_.enteredDn = state_.sectionDnInput;
-    state_.section.criticalDn.at(r, s) = state_.sectionDnInput;
-    state_.currentKv = state_.kvValue;
-    if (!hyd::SelectMaterial(state_)) {
-        pipeDnListed(state_.sectionDnInput);
+void FrmHaupt::Steuerung2(const project::SectionInputs& inputs) {
+    if (refused(runOnListing([&](std::string& listing) {
+                    return steps::computeCriticalSection(state_, inputs, listing);
+                }),
+                txtRohrDN))
         return;
-    }
-    // A valve counts with a kv value and a valve text; kv 0 means none.
-    hyd::SumZetaWithValve(state_, state_.kvValue > 0 && !state_.valveName.empty());
-    hyd::ComputeSectionLoss(state_);
-    Berechgausgab();
     showPhase(MainPhase::SectionComputed);
-    recordSectionInputs(txtVentDN.text(), state_.valveName, state_.designVelocity,
-                        state_.sectionDnInput);
+    recordSectionInputs(inputs);
 }
 
 void FrmHaupt::clearSectionFields() {
@@ -415,7 +361,9 @@ void FrmHaupt::cmdNaechsteTeilstrck_Click() {
 }
 
 void FrmHaupt::cmdFertig_Click() {
-    Umtrieb();
+    std::string listing = txtAusgabeBerechn.text();
+    steps::finishCriticalCircuit(state_, listing);
+    txtAusgabeBerechn.setText(listing);
     showPhase(MainPhase::CircuitFinished);
     if (state_.document) project::currentCircuit(*state_.document).finished = true;
 }
@@ -426,28 +374,6 @@ void FrmHaupt::cmdRstTeilstr_Click() {
     hide();
     services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(listing::crlf));
     txtKVWert.setText("");
-}
-
-void FrmHaupt::Ausgabe() {
-    state_.listingHeader = listing::headerBlock(state_, txtVorlauf.text(), txtRuecklauf.text());
-    appendListing(state_.listingHeader);
-}
-
-void FrmHaupt::Ergebnisausgab() {
-    state_.listingLinePart1 = listing::lineFirstHalf(state_);
-    appendListing(state_.listingLinePart1);
-    txtRohrDN.setFocus();
-}
-
-void FrmHaupt::Berechgausgab() {
-    state_.listingLinePart2 = listing::lineSecondHalf(state_);
-    appendListing(state_.listingLinePart2);
-}
-
-void FrmHaupt::Umtrieb() {
-    state_.listingFooter = listing::footer(state_);
-    appendListing(state_.listingFooter);
-    state_.reportText += txtAusgabeBerechn.text();
 }
 
 }  // namespace circuit

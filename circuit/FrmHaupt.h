@@ -1,6 +1,8 @@
 #pragma once
 // The main form: the critical circuit of a riser, entered consumer by
 // consumer and section by section.
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "catalogue/CatalogueForms.h"
@@ -9,6 +11,7 @@
 #include "forms/WorkflowForm.h"
 #include "forms/WorkflowServices.h"
 #include "state/CalcState.h"
+#include "steps/Steps.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 
@@ -51,18 +54,12 @@ public:
     void cmdTeilRohr_Click();
     void KV2(const catalogue::CatalogueChoice& choice);
     void cmdRechnen_Click();
-    void Steuerung2();
+    void Steuerung2(const project::SectionInputs& inputs);
     // Record a completed step in the document, when there is one.
     void recordCircuit();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdRstTeilstr_Click();
-
-    // The listing.
-    void Ausgabe();
-    void Ergebnisausgab();
-    void Berechgausgab();
-    void Umtrieb();
 
     tk::Label lblUeberschrift{*this, "lblUeberschrift",
                               "Kalvoranberechnung  für Pumpen-Warmwasserheizung"};
@@ -136,17 +133,14 @@ protected:
 private:
     void defineDesign();
     void wireHandlers();
-    bool materialChosen();
-    void materialStep();
+    std::int16_t chosenMaterial();
     void hideOtherMaterials();
-    bool checkCircuit();
+    std::optional<steps::CriticalHead> checkCircuit(std::int16_t material);
     void consumerFault();
-    bool flowCanBeComputed();
-    bool checkFittings();
+    std::optional<project::SectionInputs> checkFittings();
     bool pipeDnListed(std::int16_t dn);
     void clearSectionFields();
     void openCatalogue();
-    void takeOverKv();
 
     forms::ConsumerEntry consumers_;
 };

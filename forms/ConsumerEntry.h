@@ -1,7 +1,7 @@
 #pragma once
 // Consumer entry as both workflow forms have it: the consumer's number and
-// load are checked, the load is added to the riser's running sum, the two
-// fields are emptied and the sum is shown.
+// load are checked; once the form's step added the load, the consumer is
+// kept in the document, the two fields are emptied and the sum is shown.
 #include <functional>
 #include <optional>
 
@@ -29,20 +29,19 @@ public:
                   ConsumerRules rules)
         : state_(state), checker_(checker), fields_(fields), rules_(rules) {}
 
-    // Checks number and load; true when both pass, with the load stored as
-    // `consumerLoad`. A text that cannot be converted goes to `onFault`.
-    bool check(const std::function<void()>& onFault);
-    // Adds the checked consumer to the riser's load and to the section in
-    // hand of the document's circuit in hand, empties the consumer fields and
-    // shows the new sum.
-    void add();
+    // Checks number and load; the consumer when both pass. A text that
+    // cannot be converted goes to `onFault`.
+    std::optional<project::Consumer> check(const std::function<void()>& onFault);
+    // Keeps the consumer whose load the step added in the section in hand of
+    // the document's circuit in hand, empties the consumer fields and shows
+    // the new sum.
+    void added(const project::Consumer& consumer);
 
 private:
     calc::CalcState& state_;
     FieldChecker& checker_;
     ConsumerFields fields_;
     ConsumerRules rules_;
-    project::Consumer checked_;
 };
 
 }  // namespace forms

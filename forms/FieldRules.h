@@ -6,19 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "steps/Steps.h"
+
 namespace forms {
 
-inline constexpr std::string_view kCorrectionTitle = "Eingabeberichtigung:";
+using steps::kCorrectionTitle;
+using steps::kNoMaterialMessage;
+using steps::kProjectFullMessage;
+using steps::kSupplyNotAboveReturnMessage;
 inline constexpr std::string_view kFaultTitle = "Eingabefehler:";
 inline constexpr std::string_view kFaultMessage =
     " Überprüfen Sie Ihre Eingaben. Dezimalzeichen ist das Komma. Umschaltung aktiv ? Nur ganze "
     "Zahlen.";
-inline constexpr std::string_view kProjectFullMessage =
-    "Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.";
-inline constexpr std::string_view kNoMaterialMessage =
-    "Bitte zuerst die Rohrart wählen: Stahlrohr, Cu-Rohr oder Weichstahlrohr.";
-inline constexpr std::string_view kSupplyNotAboveReturnMessage =
-    "Die Vorlauftemperatur muss über der Rücklauftemperatur liegen.";
 
 // Which value of the text the bounds are checked on.
 enum class Reading {

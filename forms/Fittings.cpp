@@ -2,28 +2,29 @@
 
 namespace forms {
 
-bool checkFittings(FieldChecker& checker, FittingFields fields, FittingRules rules,
-                   calc::CalcState& state) {
+std::optional<FittingValues> checkFittings(FieldChecker& checker, FittingFields fields,
+                                           FittingRules rules) {
+    FittingValues values;
     auto kv = checker.number(rules.kv, fields.kv);
-    if (!kv) return false;
-    state.kvValue = *kv;
+    if (!kv) return std::nullopt;
+    values.kv = *kv;
     auto consumer = checker.whole(rules.consumer, fields.consumer);
-    if (!consumer) return false;
-    state.consumerFlag = static_cast<float>(*consumer);
+    if (!consumer) return std::nullopt;
+    values.consumerFlag = static_cast<float>(*consumer);
     struct Count {
         const FieldRule& rule;
         tk::TextField& field;
         std::int16_t& stored;
     };
-    for (Count count : {Count{rules::bendCount, fields.bends, state.bendCount},
-                        Count{rules::teeCount, fields.tees, state.teeCount},
-                        Count{rules::connectionCount, fields.connections, state.connectionCount},
-                        Count{rules::reducerCount, fields.reducers, state.reducerCount}}) {
+    for (Count count : {Count{rules::bendCount, fields.bends, values.counts.bends},
+                        Count{rules::teeCount, fields.tees, values.counts.tees},
+                        Count{rules::connectionCount, fields.connections, values.counts.connections},
+                        Count{rules::reducerCount, fields.reducers, values.counts.reducers}}) {
         auto value = checker.whole(count.rule, count.field);
-        if (!value) return false;
+        if (!value) return std::nullopt;
         count.stored = *value;
     }
-    return true;
+    return values;
 }
 
 }  // namespace forms

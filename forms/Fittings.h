@@ -3,7 +3,7 @@
 // section, checked alike on both workflow forms.
 #include "forms/FieldChecker.h"
 #include "forms/FieldRules.h"
-#include "state/CalcState.h"
+#include "project/Document.h"
 #include "toolkit/Controls.h"
 
 namespace forms {
@@ -23,9 +23,14 @@ struct FittingRules {
     const FieldRule& consumer;
 };
 
-// Checks the fields in this order and stores each that passes; false at the
-// first that is refused.
-bool checkFittings(FieldChecker& checker, FittingFields fields, FittingRules rules,
-                   calc::CalcState& state);
+struct FittingValues {
+    double kv = 0;
+    float consumerFlag = 0;
+    project::FittingCounts counts;
+};
+
+// Checks the fields in this order; none at the first that is refused.
+std::optional<FittingValues> checkFittings(FieldChecker& checker, FittingFields fields,
+                                           FittingRules rules);
 
 }  // namespace forms

@@ -69,54 +69,34 @@ void WorkflowForm::showFinishedWork(int phase) {
     state_.unsavedChanges = false;
 }
 
-bool WorkflowForm::nextSection(tk::Control& refused) {
-    if (state_.sectionIndex >= calc::kMaxSections) {
-        checker_.correction(kProjectFullMessage, refused);
-        return false;
-    }
-    state_.sectionIndex += 1;
-    state_.listingLineCount += 1;
-    state_.riser.sectionsPerRiser.at(state_.riserIndex) = state_.sectionIndex;
+bool WorkflowForm::nextSection(tk::Control& refusedAt) {
+    if (refused(steps::nextSection(state_), refusedAt)) return false;
     catalogue_.unloadBoth();
     return true;
 }
 
-bool WorkflowForm::nextRiser(tk::Control& refused) {
-    if (state_.riserIndex >= calc::kMaxRisers) {
-        checker_.correction(kProjectFullMessage, refused);
-        return false;
-    }
-    state_.listingLineCount = 1;
-    state_.sectionIndex = 1;
-    state_.riserCount += 1;
-    state_.riserIndex += 1;
-    state_.lastRiserIndex = state_.riserIndex;
-    const int r = state_.riserIndex;
-    state_.riser.sectionsPerRiser.at(r) = 1;
-    state_.riser.riserBranchLoss.at(r) = 0;
-    state_.branchLossTotal = 0;
-    state_.loadSum = 0;
+bool WorkflowForm::nextRiser(tk::Control& refusedAt, steps::Outcome (*step)(calc::CalcState&)) {
+    if (refused(step(state_), refusedAt)) return false;
     catalogue_.unloadBoth();
     return true;
 }
 
-void WorkflowForm::recordSectionInputs(const std::string& shownValve,
-                                       const std::string& countingValve, double designVelocity,
-                                       std::int16_t dn) {
+void WorkflowForm::recordSectionInputs(const project::SectionInputs& inputs) {
     if (!state_.document) return;
-    project::Valve valve = state_.valveOrigin;
-    valve.kv = state_.kvValue;
-    valve.shownText = shownValve;
-    valve.countingText = countingValve;
-    project::setSectionInputs(
-        *state_.document, project::currentCircuit(*state_.document),
-        {state_.sectionNo,
-         state_.sectionLength,
-         designVelocity,
-         dn,
-         std::move(valve),
-         state_.consumerFlag,
-         {state_.bendCount, state_.teeCount, state_.connectionCount, state_.reducerCount}});
+    project::SectionInputs kept = inputs;
+    project::Valve& valve = kept.valve;
+    valve.dialog = state_.valveOrigin.dialog;
+    valve.maker = state_.valveOrigin.maker;
+    valve.model = state_.valveOrigin.model;
+    project::setSectionInputs(*state_.document, project::currentCircuit(*state_.document),
+                              std::move(kept));
+}
+
+bool WorkflowForm::refused(const steps::Outcome& outcome, tk::Control& focus) {
+    if (!outcome) return false;
+    messages_.show(outcome->text, outcome->title, tk::MessageStyle::Information);
+    focus.setFocus();
+    return true;
 }
 
 }  // namespace forms

@@ -10,6 +10,7 @@
 #include "forms/Phases.h"
 #include "forms/WorkflowServices.h"
 #include "state/CalcState.h"
+#include "steps/Steps.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
@@ -55,17 +56,27 @@ protected:
     // risers so far at the step `phase`, with nothing unsaved.
     void showFinishedWork(int phase);
     // Counts on to the riser's next section and discards the catalogue's
-    // choices. False, with the focus on `refused`, when the riser is full.
-    bool nextSection(tk::Control& refused);
+    // choices. False, with the focus on `refusedAt`, when the riser is full.
+    bool nextSection(tk::Control& refusedAt);
     // Counts on to the next riser: its first section, no load and no loss
-    // yet, and a fresh catalogue. False, with the focus on `refused`, when
+    // yet, and a fresh catalogue. False, with the focus on `refusedAt`, when
     // the project is full.
-    bool nextRiser(tk::Control& refused);
-    // Keeps the inputs of the section in hand in the document, once its step
-    // has completed: the valve as shown, the text that decides whether it
-    // counts, and the design velocity and DN where the planner gave them.
-    void recordSectionInputs(const std::string& shownValve, const std::string& countingValve,
-                             double designVelocity, std::int16_t dn);
+    bool nextRiser(tk::Control& refusedAt,
+                   steps::Outcome (*step)(calc::CalcState&) = steps::nextRiser);
+    // Keeps the inputs of the section in hand in the document, once its
+    // computing step has completed.
+    void recordSectionInputs(const project::SectionInputs& inputs);
+    // Shows a step's refusal, with the focus on `focus`; false when the step
+    // completed.
+    bool refused(const steps::Outcome& outcome, tk::Control& focus);
+    // Runs a step that appends to the listing box.
+    template <typename Step>
+    steps::Outcome runOnListing(Step step) {
+        std::string text = listingBox().text();
+        steps::Outcome outcome = step(text);
+        if (!outcome) listingBox().setText(text);
+        return outcome;
+    }
 
     calc::CalcState& state_;
     tk::MessageBox& messages_;

@@ -6,28 +6,12 @@
 #include <utility>
 
 #include "forms/Fittings.h"
-#include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
-#include "listing/Listing.h"
-#include "listing/RemainingListing.h"
 #include "remaining/RemainingRules.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/WindowSystem.h"
 
 namespace remaining {
-
-using forms::kNoMaterialMessage;
-using forms::kSupplyNotAboveReturnMessage;
-
-namespace {
-
-constexpr std::string_view kNoticeTitle = "Hinweis:";
-
-std::string numberNotFound(int number) {
-    return "Keine berechnete Teilstrecke hat die Nummer " + std::to_string(number) + ".";
-}
-
-}  // namespace
 
 const forms::PhaseTable& remainingPhaseTable() {
     using forms::join;
@@ -185,56 +169,28 @@ void FrmRohrDm::showPhase(RemainingPhase phase) { showStep(static_cast<int>(phas
 // --- Shared sections and the residual gradient ---
 
 // Riser and consumer number of the circuit; the leading number, rounded.
-bool FrmRohrDm::checkCircuit() {
-    const int r = state_.riserIndex;
+std::optional<FrmRohrDm::CircuitNumbers> FrmRohrDm::checkCircuit() {
     auto riser = checker_.whole(rules::riserNumber, txtStrNr);
-    if (!riser) return false;
-    state_.riser.riserNumber.at(r) = *riser;
+    if (!riser) return std::nullopt;
     auto consumer = checker_.whole(rules::circuitConsumerNumber, txtHFlNr);
-    if (!consumer) return false;
-    state_.riser.consumerNumber.at(r) = *consumer;
-    return true;
-}
-
-// The first computed section that carries the number: riser by riser, each
-// with all its slots; the critical circuit's sections and those of further
-// circuits that were sized and corrected, never the slot being filled.
-std::optional<FrmRohrDm::ComputedSlot> FrmRohrDm::computedSection(std::int16_t number) const {
-    const auto& table = state_.section;
-    for (int r = 1; r <= state_.lastRiserIndex && r <= calc::kMaxRisers; ++r)
-        for (int s = 1; s <= calc::kMaxSections; ++s) {
-            if (r == state_.riserIndex && s == state_.sectionIndex) continue;
-            const bool computed = table.criticalDn.at(r, s) > 0 || table.correctedDn.at(r, s) > 0;
-            if (computed && table.sectionNumber.at(r, s) == number) return ComputedSlot{r, s};
-        }
-    return std::nullopt;
+    if (!consumer) return std::nullopt;
+    return CircuitNumbers{*riser, *consumer};
 }
 
 void FrmRohrDm::cmdAddition_Click() {
-    const int r = state_.riserIndex;
-    const int s = state_.sectionIndex;
-    if (!checkCircuit()) return;
+    std::optional<CircuitNumbers> head = checkCircuit();
+    if (!head) return;
     auto number = checker_.whole(rules::commonSectionNumber, txtTlStrckNr);
     if (!number) return;
-    state_.sectionWork.commonSectionNumber.at(r, s) = *number;
     if (!checker_.number(rules::commonLength, txtTlStLng)) return;
     if (!checker_.number(rules::commonPressure, txtPverbrcht)) return;
-    std::optional<ComputedSlot> found = computedSection(*number);
-    if (!found) {
-        checker_.correction(numberNotFound(*number), txtTlStrckNr);
+    if (refused(steps::addSharedSection(state_, head->riser, head->consumer, *number),
+                txtTlStrckNr))
         return;
-    }
-    state_.section.sectionNumber.at(r, s) = *number;
-    auto& table = state_.section;
-    double& pressure = table.pressureDrop.at(found->riser, found->section);
-    const double corrected = table.correctedLossTab.at(found->riser, found->section);
-    if (corrected > 0) pressure = corrected;
-    state_.addedLength = table.sectionLength.at(found->riser, found->section);
-    state_.addedPressure = pressure;
     txtTlStLng.setText(tk::standardText(state_.addedLength));
     txtPverbrcht.setText(tk::standardText(state_.addedPressure));
-    hyd::AddCommonPart(state_);
     if (project::Circuit* circuit = recordCircuit()) circuit->sharedSections.push_back(*number);
+    const int r = state_.riserIndex;
     txtTlStrLngSum.setText(tk::standardText(state_.riserWork.commonLength.at(r)));
     txtPVerlSum.setText(tk::standardText(state_.riserWork.commonPressure.at(r)));
     txtTlStrckNr.setText("");
@@ -259,8 +215,6 @@ project::Circuit* FrmRohrDm::recordCircuit() {
 // the planner enters them anew.
 void FrmRohrDm::resetSharedSums() {
     const int r = state_.riserIndex;
-    state_.riserWork.commonLength.at(r) = 0;
-    state_.riserWork.commonPressure.at(r) = 0;
     txtTlStrLngSum.setText("");
     txtPVerlSum.setText("");
     if (state_.document && std::cmp_greater_equal(state_.document->circuits.size(), r))
@@ -268,24 +222,12 @@ void FrmRohrDm::resetSharedSums() {
 }
 
 void FrmRohrDm::cmdStromkreis_Click() {
-    if (!checkCircuit()) return;
-    switch (hyd::ComputeResidualGradient(state_)) {
-        case hyd::GradientOutcome::NoLengthLeft:
-            resetSharedSums();
-            checker_.correction(
-                "Die gemeinsamen Teilstrecken sind zusammen so lang wie der ungünstigste "
-                "Stromkreis oder länger. Bitte die gemeinsamen Teilstrecken neu eingeben.",
-                txtTlStrckNr);
-            return;
-        case hyd::GradientOutcome::NoPressureLeft:
-            resetSharedSums();
-            checker_.correction(
-                "Für die eigenen Teilstrecken bleibt kein Druck übrig. Bitte die gemeinsamen "
-                "Teilstrecken neu eingeben.",
-                txtTlStrckNr);
-            return;
-        case hyd::GradientOutcome::Computed:
-            break;
+    std::optional<CircuitNumbers> head = checkCircuit();
+    if (!head) return;
+    if (steps::Outcome outcome = steps::endSharedSections(state_, head->riser, head->consumer)) {
+        resetSharedSums();
+        refused(outcome, txtTlStrckNr);
+        return;
     }
     if (project::Circuit* circuit = recordCircuit()) circuit->sharedSectionsDone = true;
     for (tk::TextField* field : {&txtTlStrckNr, &txtTlStLng, &txtPverbrcht}) field->setText("");
@@ -300,8 +242,10 @@ void FrmRohrDm::consumerFault() {
 }
 
 void FrmRohrDm::cmdNaechstVerbrauch_Click() {
-    if (!consumers_.check([this] { consumerFault(); })) return;
-    consumers_.add();
+    std::optional<project::Consumer> consumer = consumers_.check([this] { consumerFault(); });
+    if (!consumer) return;
+    steps::addConsumer(state_, consumer->load);
+    consumers_.added(*consumer);
     showPhase(RemainingPhase::ConsumerAdded);
 }
 
@@ -326,136 +270,75 @@ void FrmRohrDm::Arma() {
     state_.valveOrigin.model = choice->model;
     if (choice->fromSecondDialog) {
         KV3(*choice);
-    } else {
-        txtKVWert.setText(choice->kvText);
-        txtVentDN.setText(choice->makerText);
-        state_.kvValue = choice->kv;
+        return;
     }
-    state_.currentKv = state_.kvValue;
+    txtKVWert.setText(choice->kvText);
+    txtVentDN.setText(choice->makerText);
 }
 
-// The kv value came from the second dialog; the value that counts is the
-// kv field's text when "Teilstrecke" is pressed.
+// The kv value came from the second dialog; on either, the value that counts
+// is the kv field's text when "Teilstrecke" is pressed.
 void FrmRohrDm::KV3(const catalogue::CatalogueChoice& choice) {
     txtKVWert.setText(choice.kvText);
     txtVentDN.setText(choice.makerText);
-    state_.kvValue = 0;
 }
 
 // --- The section ---
 
 // Number, length, kv, consumer flag and the four fitting counts, in order.
-bool FrmRohrDm::checkSection() {
+// The size is the program's choice here, so the section keeps no DN or
+// design velocity; the valve text shown is the one that decides whether the
+// valve counts, and an empty kv field means no valve.
+std::optional<project::SectionInputs> FrmRohrDm::checkSection() {
     auto number = checker_.whole(rules::sectionNumber, txtTeistr);
-    if (!number) return false;
-    state_.sectionNo = *number;
+    if (!number) return std::nullopt;
     auto length = checker_.number(rules::sectionLength, txtTeilstrckmtr);
-    if (!length) return false;
-    state_.sectionLength = *length;
-    return forms::checkFittings(
+    if (!length) return std::nullopt;
+    std::optional<forms::FittingValues> values = forms::checkFittings(
         checker_, {txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
-        {rules::kv, rules::consumerCount}, state_);
-}
-
-// The section needs the material and temperatures of the critical circuit;
-// work brought back from a file might lack them.
-bool FrmRohrDm::sectionCanBeSized() {
-    if (!hyd::frictionLaw(state_.pipeMaterial)) {
-        checker_.correction(kNoMaterialMessage, txtTeistr);
-        return false;
-    }
-    if (!(state_.temperatureSpread > 0)) {
-        checker_.correction(kSupplyNotAboveReturnMessage, txtTeistr);
-        return false;
-    }
-    return true;
+        {rules::kv, rules::consumerCount});
+    if (!values) return std::nullopt;
+    project::Valve valve;
+    valve.kv = tk::isBlank(txtKVWert.text()) ? 0 : values->kv;
+    valve.shownText = valve.countingText = txtVentDN.text();
+    return project::SectionInputs{*number, *length, 0, 0, std::move(valve), values->consumerFlag,
+                                  values->counts};
 }
 
 void FrmRohrDm::cmdTeilRohr_Click() {
     txtTeistr.setFocus();
-    state_.supplyTemperature = state_.supplyTemperatureInput;
-    state_.returnTemperature = state_.returnTemperatureInput;
-    if (!checkSection() || !sectionCanBeSized()) return;
-    if (tk::isBlank(txtKVWert.text())) state_.kvValue = 0;
-    state_.currentKv = state_.kvValue;
-    state_.section.sectionNumber.at(state_.riserIndex, state_.sectionIndex) = state_.sectionNo;
-    SteuerungRst();
-    // The size is the program's choice here, so the section keeps no DN or
-    // design velocity; the valve text shown is the one that decides.
-    recordSectionInputs(txtVentDN.text(), txtVentDN.text(), 0, 0);
+    if (std::optional<project::SectionInputs> inputs = checkSection()) SteuerungRst(*inputs);
 }
 
 // A valve counts when the section has a valve text and a kv value.
 bool FrmRohrDm::withValve() const { return !txtVentDN.text().empty() && state_.kvValue != 0; }
 
 void FrmRohrDm::notice(const std::string& text) {
-    messages_.show(text, std::string(kNoticeTitle), tk::MessageStyle::Information);
+    messages_.show(text, std::string(steps::kNoticeTitle), tk::MessageStyle::Information);
 }
 
-void FrmRohrDm::SteuerungRst() {
-    const int r = state_.riserIndex;
-    const int s = state_.sectionIndex;
-    // A section that feeds no new consumer carries the load sum so far.
-    state_.sectionLoad = state_.loadSum;
-    state_.section.sectionLoad.at(r, s) = state_.loadSum;
-    hyd::SelectDnByDiameter(state_);
-    hyd::PrepareBranchSection(state_);
-    hyd::SelectNearestDn(state_);
-    const bool valve = withValve();
-    const hyd::SolveOutcome outcome = hyd::SolveBranchDiameter(state_, valve);
-    bool beyondLargest = false;
-    if (outcome == hyd::SolveOutcome::ValveAlone) {
-        state_.requiredDiameter = state_.initialDiameter;
-        hyd::SelectNearestDn(state_);
-    } else {
-        beyondLargest = hyd::SelectNearestDn(state_);
-    }
-    hyd::EvaluateSelectedDn(state_, valve);
-    hyd::RateSectionFit(state_);
-    txtKorrDm.setText(std::to_string(state_.section.sectionDn.at(r, s)));
-    if (state_.listingLineCount >= 2) {
-        ErgebnisausgabRst();
-    } else {
-        AusgabeRst();
-        ErgebnisausgabRst();
-    }
+void FrmRohrDm::SteuerungRst(const project::SectionInputs& inputs) {
+    std::vector<std::string> notices;
+    if (refused(runOnListing([&](std::string& listing) {
+                    return steps::sizeSection(state_, inputs, listing, notices);
+                }),
+                txtTeistr))
+        return;
+    txtKorrDm.setText(
+        std::to_string(state_.section.sectionDn.at(state_.riserIndex, state_.sectionIndex)));
     showPhase(RemainingPhase::Correction);
-    if (outcome == hyd::SolveOutcome::ValveAlone)
-        notice(
-            "Das Ventil dieser Teilstrecke verbraucht allein mehr Druck, als ihr zugeteilt ist. "
-            "Die Nennweite ist nach der Geschwindigkeit gewählt; ein Ventil mit größerem kv-Wert "
-            "würde helfen.");
-    if (outcome == hyd::SolveOutcome::NotConverged)
-        notice(
-            "Die Rohrweite dieser Teilstrecke konnte nicht sicher bestimmt werden; bitte die "
-            "Nennweite prüfen.");
-    if (beyondLargest)
-        notice(
-            "Auch die größte Nennweite dieses Rohrs reicht für diese Teilstrecke nicht; bitte die "
-            "Rohrart oder die Teilung prüfen.");
+    recordSectionInputs(inputs);
+    for (const std::string& text : notices) notice(text);
 }
 
 void FrmRohrDm::cmdDNkorrektur_Click() {
     auto dn = checker_.whole(rules::correctionDn, txtKorrDm);
     if (!dn) return;
-    state_.correctedDn = *dn;
-    if (!hyd::LookupCorrectionDn(state_)) {
-        checker_.correction(
-            "Diese Nennweite gibt es für " + calc::materialReportName(state_.pipeMaterial) +
-                " nicht. Mögliche Nennweiten: " + hyd::correctionDnList(state_.pipeMaterial) + ".",
-            txtKorrDm);
+    if (refused(runOnListing([&](std::string& listing) {
+                    return steps::correctSection(state_, *dn, withValve(), listing);
+                }),
+                txtKorrDm))
         return;
-    }
-    const int r = state_.riserIndex;
-    const int s = state_.sectionIndex;
-    state_.section.correctedDn.at(r, s) = *dn;
-    // The first zeta copy stays the sum at the selected size, as the listing
-    // shows it; the second takes the sum at the corrected size.
-    const double selectedZeta = state_.section.zetaSumCopy1.at(r, s);
-    hyd::SumZetaWithValve(state_, withValve());
-    state_.section.zetaSumCopy1.at(r, s) = selectedZeta;
-    hyd::RecomputeCorrectedSection(state_);
-    BerechgausgabRst();
     showPhase(RemainingPhase::SectionDone);
     if (state_.document) {
         project::Circuit& circuit = project::currentCircuit(*state_.document);
@@ -479,36 +362,20 @@ void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
 }
 
 void FrmRohrDm::cmdFertig_Click() {
-    Umtrieb();
+    std::string listing = txtAusgabeDN.text();
+    steps::finishFurtherCircuit(state_, listing);
+    txtAusgabeDN.setText(listing);
     showPhase(RemainingPhase::RiserDone);
     if (state_.document) project::currentCircuit(*state_.document).finished = true;
 }
 
 void FrmRohrDm::cmdNaechsterStrang_Click() {
-    if (!nextRiser(cmdNaechsterStrang)) return;
-    const int r = state_.riserIndex;
+    if (!nextRiser(cmdNaechsterStrang, steps::beginFurtherRiser)) return;
     for (tk::TextField* field :
          {&txtKVWert, &txtGesLstg, &txtTlStrLngSum, &txtPVerlSum, &txtStrNr, &txtHFlNr})
         field->setText("");
-    state_.riserWork.commonLength.at(r) = 0;
-    state_.riserWork.commonPressure.at(r) = 0;
-    state_.riser.riserCorrectedLoss.at(r) = 0;
     clearSectionFields();
     showPhase(RemainingPhase::Shared);
-}
-
-// --- The listing ---
-
-void FrmRohrDm::AusgabeRst() { appendListing(listing::remaining::headerBlock(state_)); }
-
-void FrmRohrDm::ErgebnisausgabRst() { appendListing(listing::remaining::lineSizing(state_)); }
-
-void FrmRohrDm::BerechgausgabRst() { appendListing(listing::remaining::lineCorrection(state_)); }
-
-// The footer; the whole box becomes the listing text that is saved.
-void FrmRohrDm::Umtrieb() {
-    appendListing(listing::remaining::footer(state_));
-    state_.reportText = txtAusgabeDN.text();
 }
 
 }  // namespace remaining

@@ -51,19 +51,13 @@ public:
     void Arma();
     void KV3(const catalogue::CatalogueChoice& choice);
     void cmdTeilRohr_Click();
-    void SteuerungRst();
+    void SteuerungRst(const project::SectionInputs& inputs);
     // Record a completed step in the document, when there is one.
     project::Circuit* recordCircuit();
     void cmdDNkorrektur_Click();
     void cmdNaechsteTeilstrck_Click();
     void cmdFertig_Click();
     void cmdNaechsterStrang_Click();
-
-    // The listing.
-    void AusgabeRst();
-    void ErgebnisausgabRst();
-    void BerechgausgabRst();
-    void Umtrieb();
 
     tk::Label lblUeberschrift{*this, "lblUeberschrift",
                               " Kalvoranberechnung  für  Pumpen-Warmwasserheizung"};
@@ -136,15 +130,13 @@ protected:
 private:
     void defineDesign();
     void wireHandlers();
-    bool checkCircuit();
-    struct ComputedSlot {
-        int riser, section;
+    struct CircuitNumbers {
+        std::int16_t riser, consumer;
     };
-    std::optional<ComputedSlot> computedSection(std::int16_t number) const;
+    std::optional<CircuitNumbers> checkCircuit();
     void resetSharedSums();
     void consumerFault();
-    bool sectionCanBeSized();
-    bool checkSection();
+    std::optional<project::SectionInputs> checkSection();
     bool withValve() const;
     void notice(const std::string& text);
     void clearSectionFields();
