@@ -203,12 +203,12 @@ Outcome addSharedSection(calc::CalcState& state, std::int16_t riser, std::int16_
     const int s = state.sectionIndex;
     state.sectionWork.commonSectionNumber.at(r, s) = number;
     state.section.sectionNumber.at(r, s) = number;
-    auto& table = state.section;
-    double& pressure = table.pressureDrop.at(found->riser, found->section);
+    // A section of a further circuit counts with its corrected loss.
+    const auto& table = state.section;
     const double corrected = table.correctedLossTab.at(found->riser, found->section);
-    if (corrected > 0) pressure = corrected;
     state.addedLength = table.sectionLength.at(found->riser, found->section);
-    state.addedPressure = pressure;
+    state.addedPressure =
+        corrected > 0 ? corrected : table.pressureDrop.at(found->riser, found->section);
     hyd::AddCommonPart(state);
     return std::nullopt;
 }
@@ -217,8 +217,12 @@ Outcome endSharedSections(calc::CalcState& state, std::int16_t riser,
                           std::int16_t consumerNumber) {
     const hyd::GradientOutcome outcome = hyd::ComputeResidualGradient(state);
     if (outcome != hyd::GradientOutcome::Computed) {
-        state.riserWork.commonLength.at(state.riserIndex) = 0;
-        state.riserWork.commonPressure.at(state.riserIndex) = 0;
+        const int r = state.riserIndex;
+        const int s = state.sectionIndex;
+        state.riserWork.commonLength.at(r) = 0;
+        state.riserWork.commonPressure.at(r) = 0;
+        state.sectionWork.commonSectionNumber.at(r, s) = 0;
+        state.section.sectionNumber.at(r, s) = 0;
     }
     switch (outcome) {
         case hyd::GradientOutcome::NoLengthLeft:

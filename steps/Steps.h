@@ -81,8 +81,8 @@ void takeCircuitHead(calc::CalcState& state, std::int16_t riser, std::int16_t co
 // number.
 Outcome addSharedSection(calc::CalcState& state, std::int16_t riser, std::int16_t consumerNumber,
                          std::int16_t number);
-// The shared sections' ">": the residual gradient. A refusal drops the
-// shared sums, so that the planner enters the shared sections anew.
+// The shared sections' ">": the residual gradient. A refusal drops what the
+// shared sections' "+" kept, so that the planner enters them anew.
 Outcome endSharedSections(calc::CalcState& state, std::int16_t riser,
                           std::int16_t consumerNumber);
 // "Teilstrecke": the size of the section in hand, chosen against its

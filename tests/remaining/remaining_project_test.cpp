@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RemainingHarness.h"
+#include "steps/Calculate.h"
 
 namespace {
 
@@ -82,6 +83,29 @@ TEST_F(RemainingProject, TwoFurtherCircuitsGiveTheListingWorkedByHand) {
     const std::string expected = kFourSectionListing + "\r\n" + kFurtherCircuits;
     EXPECT_EQ(rest.txtAusgabeDN.text(), expected);
     EXPECT_EQ(state.reportText, expected);
+
+    // Calculated again from the document, with the results of the listing.
+    ASSERT_TRUE(state.document);
+    const steps::Calculation calculated = steps::calculate(*state.document);
+    EXPECT_EQ(calculated.remainingListing, expected);
+    EXPECT_TRUE(calculated.state.project() == state.project());
+    ASSERT_EQ(calculated.results.circuits.size(), 3u);
+    const steps::CircuitResult& second = calculated.results.circuits[1];
+    EXPECT_DOUBLE_EQ(second.availablePressure, 38.4);
+    EXPECT_DOUBLE_EQ(second.ownLossSum, 7.5);  // 6.7 + 0.8 corrected in DN 20
+    ASSERT_EQ(second.sections.size(), 2u);
+    EXPECT_EQ(second.sections[1].dn, 20);
+    EXPECT_DOUBLE_EQ(second.sections[1].loss, 0.8);
+    EXPECT_DOUBLE_EQ(second.sections[1].velocity, 0.14);  // as listed, in DN 15
+    const steps::CircuitResult& third = calculated.results.circuits[2];
+    EXPECT_DOUBLE_EQ(third.sharedLength, 25);
+    EXPECT_DOUBLE_EQ(third.sharedPressure, 32.5);
+    EXPECT_DOUBLE_EQ(third.availablePressure, 5.9);
+    EXPECT_DOUBLE_EQ(third.remainingLength, 25.5);
+    ASSERT_EQ(third.sections.size(), 1u);
+    EXPECT_TRUE(third.sections[0].valveCounted);
+    EXPECT_DOUBLE_EQ(third.sections[0].zetaSum, 59.2);
+    EXPECT_EQ(third.sections[0].fitFlag, 0);
 }
 
 }  // namespace
