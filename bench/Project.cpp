@@ -1,11 +1,17 @@
 #include "bench/Project.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "hydraulics/BranchFormulas.h"
-#include "hydraulics/Operations.h"
 #include "hydraulics/PipeTables.h"
 #include "hydraulics/SectionFormulas.h"
+#include "listing/Listing.h"
+#include "steps/Steps.h"
 
 namespace bench {
 namespace {
@@ -15,6 +21,8 @@ constexpr double kLength = 10;     // m per section
 constexpr double kVelocity = 0.6;  // m/s
 constexpr double kKv = 4.4;
 constexpr std::int16_t kBends = 2;
+constexpr std::int16_t kSharedSections[] = {1, 2};
+constexpr const char* kValveText = "Heimeier      ";
 
 double sectionLoad(int s) { return kLoad * s; }
 
@@ -22,84 +30,118 @@ std::int16_t entryDnFor(float diameter) {
     return hyd::nearestSizeForDiameter(hyd::kSteel, diameter).size->entryDn;
 }
 
-void criticalCircuit(calc::CalcState& state) {
-    state.riserIndex = state.lastRiserIndex = state.riserCount = 1;
-    state.materialCode = hyd::kSteel;
-    state.supplyTemperatureInput = 90;
-    state.returnTemperatureInput = 70;
-    state.riser.riserNumber.at(1) = 1;
-    state.riser.consumerNumber.at(1) = 1;
-    state.valveName = "Heimeier      ";
-    for (int s = 1; s <= kSections; ++s) {
-        state.sectionIndex = static_cast<std::int16_t>(s);
-        state.consumerLoad = kLoad;
-        hyd::AddConsumerLoad(state);
-        state.supplyTemperature = 90;
-        state.returnTemperature = 70;
-        state.sectionNo = static_cast<std::int16_t>(s);
-        state.sectionLength = kLength;
-        state.designVelocity = kVelocity;
-        state.section.sectionNumber.at(1, s) = state.sectionNo;
-        state.section.sectionLength.at(1, s) = kLength;
-        hyd::ComputeFlowAndDiameter(state);
-        state.enteredDn = entryDnFor(state.requiredDiameter);
-        state.sectionDnInput = static_cast<std::int16_t>(state.enteredDn);
-        state.section.criticalDn.at(1, s) = state.sectionDnInput;
-        state.kvValue = state.currentKv = kKv;
-        state.bendCount = kBends;
-        hyd::SelectMaterial(state);
-        hyd::ValveZetaFromKv(state);
-        hyd::SumSectionZeta(state);
-        hyd::ComputeSectionLoss(state);
-        state.riser.sectionsPerRiser.at(1) = static_cast<std::int16_t>(s);
+// The DN the planner types for a critical section: the one the program
+// offers for its required diameter.
+std::int16_t criticalDn(int s) {
+    const double flow = hyd::massFlowKgPerHour(sectionLoad(s), 20);
+    const double required = hyd::roundTo(hyd::requiredDiameterMm(flow, kVelocity), 1);
+    return entryDnFor(static_cast<float>(required));
+}
+
+project::SectionInputs sectionInputs(int number, double designVelocity, std::int16_t dn) {
+    project::SectionInputs inputs;
+    inputs.number = static_cast<std::int16_t>(number);
+    inputs.length = kLength;
+    inputs.designVelocity = designVelocity;
+    inputs.dn = dn;
+    inputs.valve = {kKv, kValveText, kValveText, project::ValveDialog::First, "Heimeier", ""};
+    inputs.counts.bends = kBends;
+    return inputs;
+}
+
+project::SectionInputs criticalInputs(int s) { return sectionInputs(s, kVelocity, criticalDn(s)); }
+project::SectionInputs furtherInputs(int r, int s) { return sectionInputs(100 * r + s, 0, 0); }
+
+// The size confirmed for a further section: the one selected, DN 15 for a
+// selected DN 10.
+std::int16_t correctionDn(const calc::CalcState& state) {
+    const std::int16_t dn = state.section.sectionDn.at(state.riserIndex, state.sectionIndex);
+    return dn == 10 ? 15 : dn;
+}
+
+void mustPass(const steps::Outcome& outcome) {
+    if (outcome) {
+        std::fprintf(stderr, "%s\n", outcome->text.c_str());
+        std::abort();
     }
 }
 
-void furtherCircuit(calc::CalcState& state, int r) {
-    state.riserIndex = state.lastRiserIndex = static_cast<std::int16_t>(r);
-    state.riserCount = static_cast<std::int16_t>(r);
-    state.sectionIndex = 1;
-    state.loadSum = 0;
-    state.branchLossTotal = 0;
-    state.riser.riserNumber.at(r) = static_cast<std::int16_t>(r);
-    state.riser.consumerNumber.at(r) = static_cast<std::int16_t>(r);
-    for (int shared = 1; shared <= 2; ++shared) {
-        state.addedLength = state.section.sectionLength.at(1, shared);
-        state.addedPressure = state.section.pressureDrop.at(1, shared);
-        hyd::AddCommonPart(state);
-    }
-    hyd::ComputeResidualGradient(state);
+void criticalCircuit(calc::CalcState& state, std::string& listing) {
+    const steps::CriticalHead head{1, 1, hyd::kSteel, 90, 70};
+    steps::startCriticalCircuit(state);
     for (int s = 1; s <= kSections; ++s) {
-        state.sectionIndex = static_cast<std::int16_t>(s);
-        state.consumerLoad = kLoad / 2;
-        hyd::AddConsumerLoad(state);
-        state.sectionLength = kLength;
-        state.section.sectionNumber.at(r, s) = static_cast<std::int16_t>(100 * r + s);
-        state.kvValue = state.currentKv = kKv;
-        state.bendCount = kBends;
-        hyd::PrepareBranchSection(state);
-        hyd::SelectNearestDn(state);
-        hyd::SolveBranchDiameter(state, true);
-        hyd::SelectNearestDn(state);
-        hyd::EvaluateSelectedDn(state, true);
-        hyd::RateSectionFit(state);
-        state.correctedDn = static_cast<std::int16_t>(
-            state.section.sectionDn.at(r, s) == 10 ? 15 : state.section.sectionDn.at(r, s));
-        state.section.correctedDn.at(r, s) = state.correctedDn;
-        hyd::LookupCorrectionDn(state);
-        hyd::ValveZetaFromKv(state);
-        hyd::SumSectionZeta(state);
-        hyd::RecomputeCorrectedSection(state);
-        state.riser.sectionsPerRiser.at(r) = static_cast<std::int16_t>(s);
+        if (s > 1) mustPass(steps::nextSection(state));
+        steps::addCriticalConsumer(state, head, kLoad);
+        const project::SectionInputs inputs = criticalInputs(s);
+        mustPass(steps::takeCriticalSection(state, inputs.number, inputs.length,
+                                            inputs.designVelocity, "90", "70", listing));
+        mustPass(steps::computeCriticalSection(state, inputs, listing));
     }
+    steps::finishCriticalCircuit(state, listing);
+}
+
+void furtherCircuit(calc::CalcState& state, int r, std::string& listing) {
+    const auto riser = static_cast<std::int16_t>(r);
+    mustPass(r == 2 ? steps::nextRiser(state) : steps::beginFurtherRiser(state));
+    steps::takeCircuitHead(state, riser, riser);
+    for (std::int16_t number : kSharedSections)
+        mustPass(steps::addSharedSection(state, riser, riser, number));
+    mustPass(steps::endSharedSections(state, riser, riser));
+    for (int s = 1; s <= kSections; ++s) {
+        if (s > 1) mustPass(steps::nextSection(state));
+        steps::addConsumer(state, kLoad / 2);
+        const project::SectionInputs inputs = furtherInputs(r, s);
+        std::vector<std::string> notices;
+        mustPass(steps::sizeSection(state, inputs, listing, notices));
+        mustPass(steps::correctSection(state, correctionDn(state),
+                                       steps::furtherValveCounts(inputs.valve), listing));
+    }
+    steps::finishFurtherCircuit(state, listing);
+}
+
+void addCriticalCircuit(project::Document& document) {
+    project::Circuit& circuit = project::beginCircuit(document, 1, 1);
+    for (int s = 1; s <= kSections; ++s) {
+        project::beginSection(document, circuit);
+        project::addConsumer(document, circuit, {static_cast<double>(s), kLoad});
+        project::setSectionInputs(document, circuit, criticalInputs(s));
+    }
+    circuit.finished = true;
+}
+
+void addFurtherCircuit(project::Document& document, const calc::CalcState& computed, int r) {
+    const auto riser = static_cast<std::int16_t>(r);
+    project::Circuit& circuit = project::beginCircuit(document, riser, riser);
+    circuit.sharedSections.assign(std::begin(kSharedSections), std::end(kSharedSections));
+    circuit.sharedSectionsDone = true;
+    for (int s = 1; s <= kSections; ++s) {
+        project::Section& section = project::beginSection(document, circuit);
+        project::addConsumer(document, circuit, {static_cast<double>(s), kLoad / 2});
+        project::setSectionInputs(document, circuit, furtherInputs(r, s));
+        section.correctedDn = computed.section.correctedDn.at(r, s);
+    }
+    circuit.finished = true;
 }
 
 }  // namespace
 
+project::Document fullDocument() {
+    const calc::CalcState computed = computeProject();
+    project::Document document;
+    document.material = hyd::kSteel;
+    document.supplyTemperature = {90, "90"};
+    document.returnTemperature = {70, "70"};
+    addCriticalCircuit(document);
+    for (int r = 2; r <= calc::kMaxRisers; ++r) addFurtherCircuit(document, computed, r);
+    return document;
+}
+
 calc::CalcState computeProject() {
     calc::CalcState state;
-    criticalCircuit(state);
-    for (int r = 2; r <= calc::kMaxRisers; ++r) furtherCircuit(state, r);
+    std::string criticalListing;
+    criticalCircuit(state, criticalListing);
+    std::string remainingListing = criticalListing + std::string(listing::crlf);
+    for (int r = 2; r <= calc::kMaxRisers; ++r) furtherCircuit(state, r, remainingListing);
     return state;
 }
 

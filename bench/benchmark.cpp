@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -15,6 +16,7 @@
 #include "listing/Listing.h"
 #include "listing/RemainingListing.h"
 #include "report/Report.h"
+#include "steps/Calculate.h"
 #include "tests/support/TestDoubles.h"
 #include "workfile/Encoding.h"
 #include "workfile/Files.h"
@@ -22,8 +24,26 @@
 
 namespace {
 
+const project::Document& document() {
+    static const project::Document full = bench::fullDocument();
+    return full;
+}
+
+// The document calculated once; it must go through without a refusal and
+// end with the report that the step-by-step computation leaves.
 const calc::CalcState& project() {
-    static const calc::CalcState state = bench::computeProject();
+    static const calc::CalcState state = [] {
+        steps::Calculation calculation = steps::calculate(document());
+        if (calculation.refusal) {
+            std::fprintf(stderr, "%s\n", calculation.refusal->text.c_str());
+            std::abort();
+        }
+        if (calculation.state.reportText != bench::computeProject().reportText) {
+            std::fprintf(stderr, "Dokument und Einzelschritte ergeben verschiedene Berichte\n");
+            std::abort();
+        }
+        return std::move(calculation.state);
+    }();
     return state;
 }
 
@@ -34,6 +54,12 @@ void computeOurs(benchmark::State& s) {
 }
 void computeBaseline(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bench::computeBare());
+}
+
+// The whole document at once, against the same steps run one by one.
+void calculateOurs(benchmark::State& s) {
+    project();  // the document built and checked outside the timing
+    for (auto _ : s) benchmark::DoNotOptimize(steps::calculate(document()));
 }
 
 // --- Both listings ---
@@ -229,6 +255,7 @@ public:
         };
         const Phase phases[] = {
             {"Rechnen (ganzes Projekt)", "computeOurs", "computeBaseline", 2.0},
+            {"Dokument berechnen", "calculateOurs", "computeOurs", 1.5},
             {"Beide Listen", "listingsOurs", "listingsBaseline", 1.5},
             {"Arbeitsdatei schreiben und lesen", "workFileOurs", "workFileBaseline", 3.0},
             {"Bericht umbrechen", "reportOurs", "reportBaseline", 2.0}};
@@ -257,6 +284,7 @@ private:
 
 BENCHMARK(computeOurs)->Repetitions(11);
 BENCHMARK(computeBaseline)->Repetitions(11);
+BENCHMARK(calculateOurs)->Repetitions(11);
 BENCHMARK(listingsOurs)->Repetitions(11);
 BENCHMARK(listingsBaseline)->Repetitions(11);
 BENCHMARK(workFileOurs)->Repetitions(11);
