@@ -175,6 +175,13 @@ void FrmHaupt::resumeFinishedCircuit() {
 
 void FrmHaupt::showPhase(MainPhase phase) { showStep(static_cast<int>(phase)); }
 
+// After "Teilstrecke" the section's first half line is shown; the document
+// keeps the section once "Rechnen" computed it.
+std::string FrmHaupt::pendingListing() const {
+    if (phase() != MainPhase::Fittings) return "";
+    return (state_.listingLineCount < 2 ? state_.listingHeader : "") + state_.listingLinePart1;
+}
+
 // The material of the option chosen; 0 when none is.
 std::int16_t FrmHaupt::chosenMaterial() {
     if (optStahlrohr.value()) return hyd::kSteel;
@@ -341,8 +348,8 @@ void FrmHaupt::Steuerung2(const project::SectionInputs& inputs) {
                 }),
                 txtRohrDN))
         return;
-    showPhase(MainPhase::SectionComputed);
     recordSectionInputs(inputs);
+    showPhase(MainPhase::SectionComputed);
 }
 
 void FrmHaupt::clearSectionFields() {
@@ -364,15 +371,15 @@ void FrmHaupt::cmdFertig_Click() {
     std::string listing = txtAusgabeBerechn.text();
     steps::finishCriticalCircuit(state_, listing);
     txtAusgabeBerechn.setText(listing);
-    showPhase(MainPhase::CircuitFinished);
     if (state_.document) project::currentCircuit(*state_.document).finished = true;
+    showPhase(MainPhase::CircuitFinished);
 }
 
 void FrmHaupt::cmdRstTeilstr_Click() {
     if (!nextRiser(cmdRstTeilstr)) return;
     showPhase(MainPhase::HandedOver);
     hide();
-    services_.showRemainingSections(txtAusgabeBerechn.text() + std::string(listing::crlf));
+    services_.showRemainingSections(listing() + std::string(listing::crlf));
     txtKVWert.setText("");
 }
 

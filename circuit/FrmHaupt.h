@@ -129,6 +129,7 @@ public:
 
 protected:
     tk::TextField& listingBox() override { return txtAusgabeBerechn; }
+    std::string pendingListing() const override;
 
 private:
     void defineDesign();

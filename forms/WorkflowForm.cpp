@@ -2,6 +2,7 @@
 
 #include "forms/EndOfWork.h"
 #include "forms/FieldRules.h"
+#include "steps/Calculate.h"
 #include "toolkit/WindowSystem.h"
 
 namespace forms {
@@ -27,13 +28,13 @@ WorkflowForm::WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind,
 }
 
 void WorkflowForm::mnuSaveItem_Click() {
-    if (services_.saveWork(*this, listingBox().text())) state_.unsavedChanges = false;
+    if (services_.saveWork(*this, listing())) state_.unsavedChanges = false;
 }
 
 void WorkflowForm::mnuPrinterItem_Click() { services_.printReport(*this, kind_.reportPart); }
 
 void WorkflowForm::mnuItemArbeitunterbrechen_Click() {
-    if (!services_.interruptWork(listingBox().text())) return;
+    if (!services_.interruptWork(listing())) return;
     unload();
     windows().endProgram();
 }
@@ -59,6 +60,16 @@ void WorkflowForm::appendListing(const std::string& piece) {
 void WorkflowForm::showStep(int phase) {
     state_.unsavedChanges = true;
     showPhase(*this, kind_.phases, phase, state_.*kind_.phase);
+    if (state_.document) listingBox().setText(listing());
+}
+
+std::string WorkflowForm::listing() {
+    if (!state_.document) return listingBox().text();
+    const steps::Calculation calculated = steps::calculate(*state_.document);
+    return (kind_.reportPart == ReportPart::CriticalCircuit
+                ? calculated.criticalListing
+                : steps::remainingStageListing(calculated)) +
+           pendingListing();
 }
 
 void WorkflowForm::showFinishedWork(int phase) {

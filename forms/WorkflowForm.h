@@ -46,11 +46,18 @@ public:
     tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
 
 protected:
-    // The box that holds the form's listing.
+    // The box that shows the form's listing.
     virtual tk::TextField& listingBox() = 0;
+    // The listing as the form shows it: derived from the document where there
+    // is one, with what the step in hand showed beyond it; for work without a
+    // document, what the steps appended to the box.
+    std::string listing();
+    // What the step in hand shows beyond the document's listing.
+    virtual std::string pendingListing() const { return {}; }
     void appendListing(const std::string& piece);
-    // Puts a step of the form's phase table on screen and records it. Every
-    // step that passed its checks ends here: the calculation has changed.
+    // Puts a step of the form's phase table on screen and records it, and
+    // draws the listing anew. Every step that passed its checks ends here,
+    // after the document took its inputs: the calculation has changed.
     void showStep(int phase);
     // Interrupted work brought back: the form shows the listing of all
     // risers so far at the step `phase`, with nothing unsaved.

@@ -326,8 +326,8 @@ void FrmRohrDm::SteuerungRst(const project::SectionInputs& inputs) {
         return;
     txtKorrDm.setText(
         std::to_string(state_.section.sectionDn.at(state_.riserIndex, state_.sectionIndex)));
-    showPhase(RemainingPhase::Correction);
     recordSectionInputs(inputs);
+    showPhase(RemainingPhase::Correction);
     for (const std::string& text : notices) notice(text);
 }
 
@@ -339,11 +339,11 @@ void FrmRohrDm::cmdDNkorrektur_Click() {
                 }),
                 txtKorrDm))
         return;
-    showPhase(RemainingPhase::SectionDone);
     if (state_.document) {
         project::Circuit& circuit = project::currentCircuit(*state_.document);
         project::currentSection(*state_.document, circuit).correctedDn = *dn;
     }
+    showPhase(RemainingPhase::SectionDone);
 }
 
 void FrmRohrDm::clearSectionFields() {
@@ -365,8 +365,8 @@ void FrmRohrDm::cmdFertig_Click() {
     std::string listing = txtAusgabeDN.text();
     steps::finishFurtherCircuit(state_, listing);
     txtAusgabeDN.setText(listing);
-    showPhase(RemainingPhase::RiserDone);
     if (state_.document) project::currentCircuit(*state_.document).finished = true;
+    showPhase(RemainingPhase::RiserDone);
 }
 
 void FrmRohrDm::cmdNaechsterStrang_Click() {

@@ -217,4 +217,9 @@ private:
 
 Calculation calculate(const project::Document& document) { return Replay(document).run(); }
 
+std::string remainingStageListing(const Calculation& calculation) {
+    if (calculation.state.riserCount >= 2) return calculation.remainingListing;
+    return calculation.criticalListing + std::string(listing::crlf);
+}
+
 }  // namespace steps

@@ -68,7 +68,11 @@ struct Calculation {
     std::optional<Refusal> refusal;
 };
 
-// `header` is the project header as its window left it.
 Calculation calculate(const project::Document& document);
+
+// The listing of the remaining-sections form: the critical circuit's and
+// the further circuits' below it, from the moment the first further riser
+// was begun.
+std::string remainingStageListing(const Calculation& calculation);
 
 }  // namespace steps

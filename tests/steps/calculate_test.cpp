@@ -292,9 +292,27 @@ void enterFirstProject(ProjectHarness& h) {
     h.rest.cmdFertig.click();
 }
 
+// The document of the README's first project. A catalogue closed without a
+// kv answers from the second dialog, with its maker prompt as the valve text.
+project::Document firstProjectDocument() {
+    const char* const prompt = "              Hersteller";
+    const project::Valve none{0, prompt, prompt, project::ValveDialog::Second, prompt, ""};
+    const project::Section critical{2, {{1, 2326}}, {{7, 10, 0.5, 15, none, 0, {}}}, {}};
+    const project::Section further{4, {{1, 1500}}, {{21, 6, 0, 0, none, 0, {}}}, 15};
+    project::Document doc;
+    doc.material = 1;
+    doc.supplyTemperature = {90, "90"};
+    doc.returnTemperature = {70, "70"};
+    doc.circuits = {{1, 3, 12, {}, false, {critical}, true}, {3, 4, 31, {}, true, {further}, true}};
+    doc.nextId = 5;
+    return doc;
+}
+
 TEST(CalculatedDocument, GivesTheResultsWorkedByHand) {
     ProjectHarness h;
     enterFirstProject(h);
+    ASSERT_TRUE(h.state.document);
+    EXPECT_EQ(*h.state.document, firstProjectDocument());
     expectCalculatedAsEntered(h);
     const steps::Results results = steps::calculate(*h.state.document).results;
     EXPECT_DOUBLE_EQ(results.circulationPressure, 2.7);
