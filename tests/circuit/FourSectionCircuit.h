@@ -54,11 +54,4 @@ inline void enterFourSections(MainFormHarness& h) {
     h.computeSection({"32", "", "4", "", "", "1"});
 }
 
-// The same circuit finished and handed over with "Nächster   Strang".
-inline void enterFourSectionCircuit(MainFormHarness& h) {
-    enterFourSections(h);
-    h.form.cmdFertig.click();
-    h.form.cmdRstTeilstr.click();
-}
-
 }  // namespace testing_support

@@ -4,28 +4,7 @@
 
 namespace {
 
-using testing_support::kFourSectionListing;
-
 class CriticalCircuit : public testing::Test, protected testing_support::MainFormHarness {};
-
-TEST_F(CriticalCircuit, FourSectionsGiveTheListingWorkedByHand) {
-    testing_support::enterFourSections(*this);
-    EXPECT_TRUE(messages.shown.empty());
-    ASSERT_TRUE(form.cmdFertig.click());
-    EXPECT_EQ(form.txtAusgabeBerechn.text(), kFourSectionListing);
-    EXPECT_EQ(state.reportText, kFourSectionListing);
-    EXPECT_DOUBLE_EQ(state.circulationPressure, 38.4);
-    EXPECT_DOUBLE_EQ(state.totalLength, 50.5);
-    EXPECT_EQ(state.riser.sectionsPerRiser.at(1), 4);
-
-    ASSERT_TRUE(form.cmdRstTeilstr.click());
-    EXPECT_EQ(services.listing, kFourSectionListing + "\r\n");
-    EXPECT_EQ(state.riserIndex, 2);
-    EXPECT_EQ(state.riserCount, 2);
-    EXPECT_EQ(state.sectionIndex, 1);
-    EXPECT_EQ(state.loadSum, 0.0);
-    EXPECT_FALSE(catalogue.frmArmaturen.loaded());
-}
 
 TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
     enterCircuit();

@@ -44,7 +44,16 @@ class RemainingProject : public testing::Test, protected testing_support::Projec
 // critical circuit and a corrected section of the first further circuit,
 // with a valve.
 TEST_F(RemainingProject, TwoFurtherCircuitsGiveTheListingWorkedByHand) {
-    testing_support::enterFourSectionCircuit(*this);
+    testing_support::enterFourSections(*this);
+    ASSERT_TRUE(form.cmdFertig.click());
+    EXPECT_EQ(form.txtAusgabeBerechn.text(), kFourSectionListing);
+    EXPECT_DOUBLE_EQ(state.circulationPressure, 38.4);
+    EXPECT_DOUBLE_EQ(state.totalLength, 50.5);
+    ASSERT_TRUE(form.cmdRstTeilstr.click());
+    EXPECT_EQ(services.listing, kFourSectionListing + "\r\n");
+    EXPECT_EQ(state.riserCount, 2);
+    EXPECT_EQ(state.loadSum, 0.0);
+    EXPECT_FALSE(catalogue.frmArmaturen.loaded());
     ASSERT_TRUE(rest.visible());
     EXPECT_EQ(rest.phase(), remaining::RemainingPhase::Shared);
 
