@@ -1,5 +1,7 @@
 #include "forms/FaultGuard.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
@@ -87,8 +89,8 @@ void appendToLog(const std::string& path, const std::string& line, std::uintmax_
 }
 
 void FaultGuard::watch(tk::Form& form, tk::TextField& listing, const PhaseTable& table,
-                       std::int16_t calc::CalcState::*phase) {
-    watched_.push_back({form, listing, table, phase});
+                       std::int16_t calc::CalcState::*phase, std::function<void()> redraw) {
+    watched_.push_back({form, listing, table, phase, std::move(redraw)});
 }
 
 void FaultGuard::run(const tk::EventSource& source, const std::function<void()>& handler) {
@@ -137,6 +139,7 @@ void FaultGuard::putBack(const std::vector<Screen>& screens) {
             if (w.listing.text() != screen.listing) w.listing.setText(screen.listing);
             std::int16_t& phase = state_.*w.phase;
             showPhase(w.form, w.table, phase, phase);
+            if (w.redraw) w.redraw();
         }
         if (screen.form.mousePointer() != screen.pointer)
             screen.form.setMousePointer(screen.pointer);

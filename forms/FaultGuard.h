@@ -35,8 +35,9 @@ public:
 
     // A workflow form whose listing box and step are put back with the
     // state: the step is the phase of `table` recorded in the state's `phase`.
+    // `redraw`, when given, then draws the listing from the restored state.
     void watch(tk::Form& form, tk::TextField& listing, const PhaseTable& table,
-               std::int16_t calc::CalcState::*phase);
+               std::int16_t calc::CalcState::*phase, std::function<void()> redraw = {});
 
     void run(const tk::EventSource& source, const std::function<void()>& handler) override;
 
@@ -46,6 +47,7 @@ private:
         tk::TextField& listing;
         const PhaseTable& table;
         std::int16_t calc::CalcState::*phase;
+        std::function<void()> redraw;
     };
     // What a form showed before the event.
     struct Screen {

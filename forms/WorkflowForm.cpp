@@ -60,6 +60,10 @@ void WorkflowForm::appendListing(const std::string& piece) {
 void WorkflowForm::showStep(int phase) {
     state_.unsavedChanges = true;
     showPhase(*this, kind_.phases, phase, state_.*kind_.phase);
+    redrawListing();
+}
+
+void WorkflowForm::redrawListing() {
     if (state_.document) listingBox().setText(listing());
 }
 

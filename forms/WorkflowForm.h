@@ -38,6 +38,9 @@ public:
     void mnuExitItem_Click();
     void mnuItemAnleitung_Click();
     void Form_QueryUnload() override;
+    // Draws the listing box anew from the planner's document; work without
+    // one keeps what the box shows.
+    void redrawListing();
 
     tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
     tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};

@@ -46,9 +46,9 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     useGermanQtTexts();
     windows_.setEventGuard(&guard_);
     guard_.watch(frmHaupt_, frmHaupt_.txtAusgabeBerechn, circuit::mainPhaseTable(),
-                 &calc::CalcState::mainPhase);
+                 &calc::CalcState::mainPhase, [this] { frmHaupt_.redrawListing(); });
     guard_.watch(frmRohrDm_, frmRohrDm_.txtAusgabeDN, remaining::remainingPhaseTable(),
-                 &calc::CalcState::remainingPhase);
+                 &calc::CalcState::remainingPhase, [this] { frmRohrDm_.redrawListing(); });
     choosePrinter = [](QPrinter& printer, QWidget* owner) {
         QPrintDialog dialog(&printer, owner);
         return dialog.exec() == QDialog::Accepted;
