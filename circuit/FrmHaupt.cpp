@@ -289,25 +289,7 @@ void FrmHaupt::openCatalogue() {
         catalogue_.Arma(catalogue::Caller::CriticalCircuit);
     if (!choice) return;  // the program was ended meanwhile
     txtRohrDN.setFocus();
-    state_.valveName = choice->firstMakerText;
-    state_.valveOrigin.dialog =
-        choice->fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
-    state_.valveOrigin.maker = choice->makerText;
-    state_.valveOrigin.model = choice->model;
-    if (choice->fromSecondDialog) {
-        KV2(*choice);
-        return;
-    }
-    txtKVWert.setText(choice->kvText);
-    txtVentDN.setText(choice->makerText);
-}
-
-// The kv value came from the second dialog. The valve text shown is that
-// dialog's maker text; the name kept for the section stays the one taken
-// from the first dialog.
-void FrmHaupt::KV2(const catalogue::CatalogueChoice& choice) {
-    txtKVWert.setText(choice.kvText);
-    txtVentDN.setText(choice.makerText);
+    takeValveChoice(*choice, txtKVWert, txtVentDN);
 }
 
 // A DN that the material's table does not list must not be computed with
@@ -361,17 +343,12 @@ void FrmHaupt::clearSectionFields() {
 
 void FrmHaupt::cmdNaechsteTeilstrck_Click() {
     if (!nextSection(cmdFertig)) return;
-    if (state_.document)
-        project::beginSection(*state_.document, project::currentCircuit(*state_.document));
     clearSectionFields();
     showPhase(MainPhase::NextSection);
 }
 
 void FrmHaupt::cmdFertig_Click() {
-    std::string listing = txtAusgabeBerechn.text();
-    steps::finishCriticalCircuit(state_, listing);
-    txtAusgabeBerechn.setText(listing);
-    if (state_.document) project::currentCircuit(*state_.document).finished = true;
+    finishCircuit(steps::finishCriticalCircuit);
     showPhase(MainPhase::CircuitFinished);
 }
 

@@ -52,7 +52,6 @@ public:
     void cmdNaechstVerbrauch_Click();
     void cmdWeiter_Click();
     void cmdTeilRohr_Click();
-    void KV2(const catalogue::CatalogueChoice& choice);
     void cmdRechnen_Click();
     void Steuerung2(const project::SectionInputs& inputs);
     // Record a completed step in the document, when there is one.

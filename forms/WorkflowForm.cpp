@@ -86,6 +86,8 @@ void WorkflowForm::showFinishedWork(int phase) {
 
 bool WorkflowForm::nextSection(tk::Control& refusedAt) {
     if (refused(steps::nextSection(state_), refusedAt)) return false;
+    if (state_.document)
+        project::beginSection(*state_.document, project::currentCircuit(*state_.document));
     catalogue_.unloadBoth();
     return true;
 }
@@ -94,6 +96,24 @@ bool WorkflowForm::nextRiser(tk::Control& refusedAt, steps::Outcome (*step)(calc
     if (refused(step(state_), refusedAt)) return false;
     catalogue_.unloadBoth();
     return true;
+}
+
+void WorkflowForm::takeValveChoice(const catalogue::CatalogueChoice& choice, tk::TextField& kv,
+                                   tk::TextField& valveText) {
+    state_.valveName = choice.firstMakerText;
+    state_.valveOrigin.dialog =
+        choice.fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
+    state_.valveOrigin.maker = choice.makerText;
+    state_.valveOrigin.model = choice.model;
+    kv.setText(choice.kvText);
+    valveText.setText(choice.makerText);
+}
+
+void WorkflowForm::finishCircuit(void (*step)(calc::CalcState&, std::string&)) {
+    std::string text = listing();
+    step(state_, text);
+    listingBox().setText(text);
+    if (state_.document) project::currentCircuit(*state_.document).finished = true;
 }
 
 void WorkflowForm::recordSectionInputs(const project::SectionInputs& inputs) {

@@ -65,14 +65,23 @@ protected:
     // Interrupted work brought back: the form shows the listing of all
     // risers so far at the step `phase`, with nothing unsaved.
     void showFinishedWork(int phase);
-    // Counts on to the riser's next section and discards the catalogue's
-    // choices. False, with the focus on `refusedAt`, when the riser is full.
+    // Counts on to the riser's next section, which the document's circuit in
+    // hand begins, and discards the catalogue's choices. False, with the
+    // focus on `refusedAt`, when the riser is full.
     bool nextSection(tk::Control& refusedAt);
     // Counts on to the next riser: its first section, no load and no loss
     // yet, and a fresh catalogue. False, with the focus on `refusedAt`, when
     // the project is full.
     bool nextRiser(tk::Control& refusedAt,
                    steps::Outcome (*step)(calc::CalcState&) = steps::nextRiser);
+    // Takes the catalogue's choice over: its kv text and maker text into the
+    // fields, which the computing step reads. The main form's valve counts by
+    // the name taken from the first dialog, even where the second answered.
+    void takeValveChoice(const catalogue::CatalogueChoice& choice, tk::TextField& kv,
+                         tk::TextField& valveText);
+    // "Fertig": the step ends the listing, and the document's circuit in hand
+    // is finished.
+    void finishCircuit(void (*step)(calc::CalcState&, std::string&));
     // Keeps the inputs of the section in hand in the document, once its
     // computing step has completed.
     void recordSectionInputs(const project::SectionInputs& inputs);

@@ -263,24 +263,7 @@ void FrmRohrDm::Arma() {
         catalogue_.Arma(catalogue::Caller::RemainingSections);
     if (!choice) return;  // the program was ended meanwhile
     txtTeistr.setFocus();
-    state_.valveName = choice->firstMakerText;
-    state_.valveOrigin.dialog =
-        choice->fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
-    state_.valveOrigin.maker = choice->makerText;
-    state_.valveOrigin.model = choice->model;
-    if (choice->fromSecondDialog) {
-        KV3(*choice);
-        return;
-    }
-    txtKVWert.setText(choice->kvText);
-    txtVentDN.setText(choice->makerText);
-}
-
-// The kv value came from the second dialog; on either, the value that counts
-// is the kv field's text when "Teilstrecke" is pressed.
-void FrmRohrDm::KV3(const catalogue::CatalogueChoice& choice) {
-    txtKVWert.setText(choice.kvText);
-    txtVentDN.setText(choice.makerText);
+    takeValveChoice(*choice, txtKVWert, txtVentDN);
 }
 
 // --- The section ---
@@ -355,17 +338,12 @@ void FrmRohrDm::clearSectionFields() {
 
 void FrmRohrDm::cmdNaechsteTeilstrck_Click() {
     if (!nextSection(cmdFertig)) return;
-    if (state_.document)
-        project::beginSection(*state_.document, project::currentCircuit(*state_.document));
     clearSectionFields();
     showPhase(RemainingPhase::NextSection);
 }
 
 void FrmRohrDm::cmdFertig_Click() {
-    std::string listing = txtAusgabeDN.text();
-    steps::finishFurtherCircuit(state_, listing);
-    txtAusgabeDN.setText(listing);
-    if (state_.document) project::currentCircuit(*state_.document).finished = true;
+    finishCircuit(steps::finishFurtherCircuit);
     showPhase(RemainingPhase::RiserDone);
 }
 

@@ -49,7 +49,6 @@ public:
     void cmdNaechstVerbrauch_Click();
     void cmdWeiter_Click();
     void Arma();
-    void KV3(const catalogue::CatalogueChoice& choice);
     void cmdTeilRohr_Click();
     void SteuerungRst(const project::SectionInputs& inputs);
     // Record a completed step in the document, when there is one.

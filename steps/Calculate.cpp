@@ -97,7 +97,7 @@ private:
                         &section) ||
                 !passed(computeCriticalSection(state, in, listing), &section))
                 return;
-            keepCriticalResult(section);
+            keepResult(section, false);
         }
         CircuitResult& result = circuitResult();
         result.availablePressure = state.circulationPressure;
@@ -105,24 +105,6 @@ private:
             finishCriticalCircuit(state, listing);
             result.finished = true;
         }
-    }
-
-    void keepCriticalResult(const project::Section& section) {
-        const calc::CalcState& state = out_.state;
-        const int r = state.riserIndex;
-        const int s = state.sectionIndex;
-        const auto& table = state.section;
-        SectionResult result{section.id};
-        result.massFlow = table.listedMassFlow.at(r, s);
-        result.requiredDiameter = table.requiredDiameter.at(r, s);
-        result.dn = table.criticalDn.at(r, s);
-        result.innerDiameter = state.innerDiameter;
-        result.valveCounted = criticalValveCounts(section.inputs->valve);
-        result.velocity = table.velocity.at(r, s);
-        result.zetaSum = table.zetaSum.at(r, s);
-        result.loss = table.pressureDrop.at(r, s);
-        sizeResults(result, state, section.inputs->valve);
-        addResult(result);
     }
 
     void addResult(const SectionResult& result) {
@@ -176,34 +158,42 @@ private:
                                        listing),
                         &section))
                 return false;
-            keepFurtherResult(section);
+            keepResult(section, true);
         }
         return true;
     }
 
-    void keepFurtherResult(const project::Section& section) {
+    // The results of the section in hand, once its computing steps passed.
+    void keepResult(const project::Section& section, bool further) {
         const calc::CalcState& state = out_.state;
         const int r = state.riserIndex;
         const int s = state.sectionIndex;
         const auto& table = state.section;
+        const project::Valve& valve = section.inputs->valve;
         SectionResult result{section.id};
         result.massFlow = table.listedMassFlow.at(r, s);
-        result.requiredDiameter = table.branchRequiredDiameter.at(r, s);
-        if (section.correctedDn) {
-            result.dn = *section.correctedDn;
-            result.innerDiameter = state.innerDiameter;
-            result.loss = table.correctedLossTab.at(r, s);
-        } else {
-            result.dn = table.sectionDn.at(r, s);
-            result.innerDiameter = state.sectionWork.sectionInnerDiameter.at(r, s);
-            result.loss = table.branchPressureDrop.at(r, s);
-        }
-        result.valveCounted = furtherValveCounts(section.inputs->valve);
-        result.velocity = table.branchVelocity.at(r, s);
         result.zetaSum = table.zetaSum.at(r, s);
-        result.allottedDrop = state.sectionWork.allottedDrop.at(r, s);
-        result.fitFlag = table.fitFlag.at(r, s);
-        sizeResults(result, state, section.inputs->valve);
+        if (!further) {
+            result.requiredDiameter = table.requiredDiameter.at(r, s);
+            result.dn = table.criticalDn.at(r, s);
+            result.innerDiameter = state.innerDiameter;
+            result.valveCounted = criticalValveCounts(valve);
+            result.velocity = table.velocity.at(r, s);
+            result.loss = table.pressureDrop.at(r, s);
+        } else {
+            result.requiredDiameter = table.branchRequiredDiameter.at(r, s);
+            const bool corrected = section.correctedDn.has_value();
+            result.dn = corrected ? *section.correctedDn : table.sectionDn.at(r, s);
+            result.innerDiameter =
+                corrected ? state.innerDiameter : state.sectionWork.sectionInnerDiameter.at(r, s);
+            result.loss =
+                corrected ? table.correctedLossTab.at(r, s) : table.branchPressureDrop.at(r, s);
+            result.valveCounted = furtherValveCounts(valve);
+            result.velocity = table.branchVelocity.at(r, s);
+            result.allottedDrop = state.sectionWork.allottedDrop.at(r, s);
+            result.fitFlag = table.fitFlag.at(r, s);
+        }
+        sizeResults(result, state, valve);
         addResult(result);
     }
 
