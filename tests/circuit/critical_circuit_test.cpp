@@ -49,16 +49,4 @@ TEST_F(CriticalCircuit, SavingAndPrintingAreHandedOn) {
     EXPECT_EQ(services.calls, (std::vector<std::string>{"save", "print"}));
 }
 
-TEST_F(CriticalCircuit, ATwentyFirstRiserIsRefused) {
-    state.riserIndex = 20;
-    form.cmdRstTeilstr.setVisible(true);
-    form.cmdRstTeilstr.click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text,
-              "Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.");
-    EXPECT_EQ(state.riserIndex, 20);
-    EXPECT_TRUE(form.visible());
-    EXPECT_TRUE(services.calls.empty());
-}
-
 }  // namespace
