@@ -163,6 +163,9 @@ void FrmHaupt::startCircuit() {
     txtGesLstg.setText("");
     state_.document = project::Document{};
     state_.document->header = state_.projectHeader;
+    state_.savedDocument = *state_.document;
+    state_.projectPath.clear();
+    state_.recovered = false;
     showPhase(MainPhase::Start);
     state_.unsavedChanges = false;
 }
@@ -174,6 +177,53 @@ void FrmHaupt::resumeFinishedCircuit() {
 }
 
 void FrmHaupt::showPhase(MainPhase phase) { showStep(static_cast<int>(phase)); }
+
+void FrmHaupt::showOpenedWork() {
+    const project::Document& doc = *state_.document;
+    load();
+    showModeless();
+    const project::Circuit& circuit = doc.circuits.front();
+    optStahlrohr.setValue(doc.material == hyd::kSteel);
+    optCuRohr.setValue(doc.material == hyd::kCopper);
+    optWeStahlrohr.setValue(doc.material == hyd::kSoftSteel);
+    if (doc.material != 0) hideOtherMaterials();
+    txtStrNr.setText(std::to_string(circuit.riser));
+    txtHFlNr.setText(std::to_string(circuit.consumerNumber));
+    txtVorlauf.setText(doc.supplyTemperature.text);
+    txtRuecklauf.setText(doc.returnTemperature.text);
+    txtGesLstg.setText(tk::standardText(state_.loadSum));
+    const MainPhase phase = openedPhase(circuit);
+    if (phase == MainPhase::SectionComputed || phase == MainPhase::CircuitFinished)
+        showSectionInputs(*circuit.sections.back().inputs);
+    showPhase(phase);
+    state_.unsavedChanges = false;
+}
+
+// The step after the circuit's last completed one.
+MainPhase FrmHaupt::openedPhase(const project::Circuit& circuit) const {
+    if (circuit.finished) return MainPhase::CircuitFinished;
+    if (circuit.sections.empty()) return MainPhase::Start;
+    const project::Section& last = circuit.sections.back();
+    if (last.inputs) return MainPhase::SectionComputed;
+    if (!last.consumers.empty()) return MainPhase::ConsumerAdded;
+    return circuit.sections.size() > 1 ? MainPhase::NextSection : MainPhase::Start;
+}
+
+// The fields of a computed section, as the planner left them.
+void FrmHaupt::showSectionInputs(const project::SectionInputs& in) {
+    txtTeilstr.setText(std::to_string(in.number));
+    txtTeilstrckmtr.setText(tk::standardText(in.length));
+    txtGeschw.setText(tk::standardText(in.designVelocity));
+    txtRohrDN.setText(std::to_string(in.dn));
+    txtVentDN.setText(in.valve.shownText);
+    txtKVWert.setText(tk::standardText(in.valve.kv));
+    txtVrbrchr.setText(tk::standardText(in.consumerFlag));
+    txtBoganzahl.setText(std::to_string(in.counts.bends));
+    txtTAnzahl.setText(std::to_string(in.counts.tees));
+    txtAnbindAnz.setText(std::to_string(in.counts.connections));
+    txtReduAnz.setText(std::to_string(in.counts.reducers));
+    state_.valveName = in.valve.countingText;
+}
 
 // After "Teilstrecke" the section's first half line is shown; the document
 // keeps the section once "Rechnen" computed it.

@@ -44,6 +44,9 @@ public:
     // Interrupted work brought back: the finished circuit's listing, and only
     // "Nächster   Strang" to go on with.
     void resumeFinishedCircuit();
+    // A project opened with its critical circuit in hand: the form shows
+    // the work as its last completed step left it.
+    void showOpenedWork();
     // Puts a step on screen and records it in the state.
     void showPhase(MainPhase phase);
     MainPhase phase() const { return static_cast<MainPhase>(state_.mainPhase); }
@@ -135,6 +138,8 @@ private:
     void wireHandlers();
     std::int16_t chosenMaterial();
     void hideOtherMaterials();
+    MainPhase openedPhase(const project::Circuit& circuit) const;
+    void showSectionInputs(const project::SectionInputs& inputs);
     std::optional<steps::CriticalHead> checkCircuit(std::int16_t material);
     void consumerFault();
     std::optional<project::SectionInputs> checkFittings();

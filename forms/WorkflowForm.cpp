@@ -20,12 +20,21 @@ WorkflowForm::WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind,
       checker_(messages),
       kind_(kind) {
     mnuItemArbeitunterbrechen.designDisabled();
+    mnuProjektSpeichern.onClick([this] { mnuProjektSpeichern_Click(); });
+    mnuProjektSpeichernUnter.onClick([this] { mnuProjektSpeichernUnter_Click(); });
+    mnuProjektOeffnen.onClick([this] { mnuProjektOeffnen_Click(); });
     mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
     mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
 }
+
+void WorkflowForm::mnuProjektSpeichern_Click() { services_.saveProject(*this, false); }
+
+void WorkflowForm::mnuProjektSpeichernUnter_Click() { services_.saveProject(*this, true); }
+
+void WorkflowForm::mnuProjektOeffnen_Click() { services_.openProject(*this); }
 
 void WorkflowForm::mnuSaveItem_Click() {
     if (services_.saveWork(*this, listing())) state_.unsavedChanges = false;
@@ -61,6 +70,15 @@ void WorkflowForm::showStep(int phase) {
     state_.unsavedChanges = true;
     showPhase(*this, kind_.phases, phase, state_.*kind_.phase);
     redrawListing();
+    enableProjectEntries();
+    services_.stepCompleted();
+}
+
+// Work read from a file keeps no document: there is nothing to save as a
+// project.
+void WorkflowForm::enableProjectEntries() {
+    for (tk::MenuEntry* entry : {&mnuProjektSpeichern, &mnuProjektSpeichernUnter})
+        entry->setEnabled(state_.document.has_value());
 }
 
 void WorkflowForm::redrawListing() {
@@ -81,6 +99,7 @@ void WorkflowForm::showFinishedWork(int phase) {
     showModeless();
     listingBox().setText(state_.reportText);
     showStep(phase);
+    enableProjectEntries();
     state_.unsavedChanges = false;
 }
 

@@ -32,16 +32,27 @@ public:
                  tk::MessageBox& messages, catalogue::Catalogue& catalogue,
                  WorkflowServices& services);
 
+    void mnuProjektSpeichern_Click();
+    void mnuProjektSpeichernUnter_Click();
+    void mnuProjektOeffnen_Click();
     void mnuSaveItem_Click();
     void mnuPrinterItem_Click();
     void mnuItemArbeitunterbrechen_Click();
     void mnuExitItem_Click();
     void mnuItemAnleitung_Click();
     void Form_QueryUnload() override;
+    // The project entries of "Datei" are open while there is a document.
+    void enableProjectEntries();
     // Draws the listing box anew from the planner's document; work without
     // one keeps what the box shows.
     void redrawListing();
 
+    tk::MenuEntry mnuProjektSpeichern{*this, "mnuProjektSpeichern", "Datei", "&Projekt speichern",
+                                      "Ctrl+P"};
+    tk::MenuEntry mnuProjektSpeichernUnter{*this, "mnuProjektSpeichernUnter", "Datei",
+                                           "Projekt speichern &unter…", ""};
+    tk::MenuEntry mnuProjektOeffnen{*this, "mnuProjektOeffnen", "Datei", "Projekt ö&ffnen…",
+                                    "Ctrl+O"};
     tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
     tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
     tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};

@@ -24,6 +24,14 @@ public:
     // "Nächster   Strang" of the main form: shows the remaining-sections
     // form with the listing so far.
     virtual void showRemainingSections(const std::string& listing) = 0;
+    // "&Projekt speichern" (`askName` false) and "Projekt speichern &unter…"
+    // (true): writes the planner's document to its project file, asking for
+    // a name the first time or when `askName`. True when it was written.
+    virtual bool saveProject(const tk::Form& owner, bool askName) = 0;
+    // "Projekt ö&ffnen…": asks for a project file and shows its work.
+    virtual void openProject(const tk::Form& owner) = 0;
+    // A step of a form has completed: the document may have changed.
+    virtual void stepCompleted() = 0;
     // "&Anleitung" of the "&Hilfe" menu: the operating guide beside the
     // form, which keeps its state.
     virtual void showGuide() = 0;

@@ -166,6 +166,54 @@ void FrmRohrDm::resumeFinishedRiser() {
 
 void FrmRohrDm::showPhase(RemainingPhase phase) { showStep(static_cast<int>(phase)); }
 
+void FrmRohrDm::showOpenedWork() {
+    const project::Circuit& circuit = state_.document->circuits.back();
+    load();
+    showModeless();
+    const int r = state_.riserIndex;
+    txtStrNr.setText(std::to_string(circuit.riser));
+    txtHFlNr.setText(std::to_string(circuit.consumerNumber));
+    if (!circuit.sharedSections.empty()) {
+        txtTlStrLngSum.setText(tk::standardText(state_.riserWork.commonLength.at(r)));
+        txtPVerlSum.setText(tk::standardText(state_.riserWork.commonPressure.at(r)));
+    }
+    txtGesLstg.setText(circuit.sharedSectionsDone ? tk::standardText(state_.loadSum) : "");
+    const RemainingPhase phase = openedPhase(circuit);
+    if (!circuit.sections.empty() && circuit.sections.back().inputs)
+        showSectionInputs(circuit.sections.back());
+    showPhase(phase);
+    state_.unsavedChanges = false;
+}
+
+// The step after the circuit's last completed one.
+RemainingPhase FrmRohrDm::openedPhase(const project::Circuit& circuit) {
+    if (circuit.finished) return RemainingPhase::RiserDone;
+    if (!circuit.sharedSectionsDone) return RemainingPhase::Shared;
+    if (circuit.sections.empty()) return RemainingPhase::Consumers;
+    const project::Section& last = circuit.sections.back();
+    if (last.correctedDn) return RemainingPhase::SectionDone;
+    if (last.inputs) return RemainingPhase::Correction;
+    if (!last.consumers.empty()) return RemainingPhase::ConsumerAdded;
+    return circuit.sections.size() > 1 ? RemainingPhase::NextSection : RemainingPhase::Consumers;
+}
+
+// The fields of a sized section, as the planner left them, with the size
+// proposed or confirmed.
+void FrmRohrDm::showSectionInputs(const project::Section& section) {
+    const project::SectionInputs& in = *section.inputs;
+    txtTeistr.setText(std::to_string(in.number));
+    txtTeilstrckmtr.setText(tk::standardText(in.length));
+    txtVentDN.setText(in.valve.shownText);
+    txtKVWert.setText(in.valve.kv != 0 ? tk::standardText(in.valve.kv) : "");
+    txtVrbrchr.setText(tk::standardText(in.consumerFlag));
+    txtBoganzahl.setText(std::to_string(in.counts.bends));
+    txtTAnzahl.setText(std::to_string(in.counts.tees));
+    txtAnbindAnz.setText(std::to_string(in.counts.connections));
+    txtReduAnz.setText(std::to_string(in.counts.reducers));
+    const std::int16_t proposed = state_.section.sectionDn.at(state_.riserIndex, state_.sectionIndex);
+    txtKorrDm.setText(std::to_string(section.correctedDn.value_or(proposed)));
+}
+
 // --- Shared sections and the residual gradient ---
 
 // Riser and consumer number of the circuit; the leading number, rounded.

@@ -40,6 +40,9 @@ public:
     // Interrupted work brought back: the listing, and only "Nächster   Strang"
     // to go on with.
     void resumeFinishedRiser();
+    // A project opened with a further circuit in hand: the form shows the
+    // work as its last completed step left it.
+    void showOpenedWork();
     void showPhase(RemainingPhase phase);
     RemainingPhase phase() const { return static_cast<RemainingPhase>(state_.remainingPhase); }
 
@@ -134,6 +137,8 @@ private:
     };
     std::optional<CircuitNumbers> checkCircuit();
     void resetSharedSums();
+    static RemainingPhase openedPhase(const project::Circuit& circuit);
+    void showSectionInputs(const project::Section& section);
     void consumerFault();
     std::optional<project::SectionInputs> checkSection();
     bool withValve() const;

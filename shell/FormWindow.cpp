@@ -504,6 +504,8 @@ void FormWindow::defaultButtonChanged() {
             push->setDefault(chosen && chosen->name() == control->name());
 }
 
+void FormWindow::captionChanged() { setWindowTitle(qt(form_.caption())); }
+
 void FormWindow::pointerChanged() {
     if (form_.mousePointer() == tk::MousePointer::Hourglass)
         setCursor(Qt::WaitCursor);

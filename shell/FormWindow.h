@@ -49,6 +49,7 @@ public:
     void focusMoved() override;
     void pointerChanged() override;
     void defaultButtonChanged() override;
+    void captionChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

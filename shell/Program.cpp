@@ -37,6 +37,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       catalogue_(windows_),
       frmHaupt_(windows_, state_, messages_, catalogue_, *this),
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
+      session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
           windows_, [this] { showHeader(); }, [this] { showReadMe(); }),
@@ -66,7 +67,8 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
 }
 
-Program::~Program() = default;
+// A normal end: nothing needs recovering at the next start.
+Program::~Program() { session_.endNormally(); }
 
 void Program::start() { frmTitel2Rohr_.showModeless(); }
 
@@ -81,7 +83,13 @@ FormWindow* Program::window(const std::string& formName) {
     return nullptr;
 }
 
+// Before the header window is first shown, the inputs of a session that
+// did not end normally are offered back.
 void Program::showHeader() {
+    if (!recoveryOffered_) {
+        recoveryOffered_ = true;
+        if (session_.offerRecovery()) return;
+    }
     frmPersoForm2_.showModeless();
     frmPersoForm2_.txtPersDat1.setFocus();
 }
@@ -107,7 +115,28 @@ void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
                        tk::MessageStyle::Exclamation);
 }
 
-bool Program::interruptWork(const std::string& listing) { return storage_.interrupt(listing); }
+// The document is kept first, so that "Aufheben" never stands beside a
+// document older than itself.
+bool Program::interruptWork(const std::string& listing) {
+    session_.keepInterruptedDocument();
+    return storage_.interrupt(listing);
+}
+
+bool Program::saveProject(const tk::Form& owner, bool askName) {
+    return session_.save(owner, askName);
+}
+
+void Program::openProject(const tk::Form& owner) {
+    catalogue_.unloadBoth();
+    session_.open(owner);
+}
+
+void Program::openProject() {
+    openProject(frmPersoForm2_);
+    if (frmHaupt_.visible() || frmRohrDm_.visible()) frmPersoForm2_.hide();
+}
+
+void Program::stepCompleted() { session_.stepCompleted(); }
 
 void Program::showRemainingSections(const std::string& listing) { frmRohrDm_.open(listing); }
 
@@ -121,7 +150,12 @@ void Program::showLoadedFile() {
     frmForm4_.txtRohrAnzeig.setText(state_.reportText);
 }
 
+// Work interrupted with its document goes on as a project.
 void Program::resumeWork() {
+    if (std::optional<project::Document> document = session_.interruptedDocument()) {
+        state_.document = *document;
+        state_.savedDocument = std::move(*document);
+    }
     if (!calc::inRemainingStage(state_)) {
         frmHaupt_.resumeFinishedCircuit();
         return;

@@ -12,6 +12,7 @@
 #include "forms/FaultGuard.h"
 #include "forms/WorkflowServices.h"
 #include "remaining/FrmRohrDm.h"
+#include "session/ProjectSession.h"
 #include "shell/FormWindow.h"
 #include "shell/QtDialogs.h"
 #include "shell/QtWindowSystem.h"
@@ -57,11 +58,17 @@ public:
     bool interruptWork(const std::string& listing) override;
     void showRemainingSections(const std::string& listing) override;
     void showGuide() override;
+    bool saveProject(const tk::Form& owner, bool askName) override;
+    void openProject(const tk::Form& owner) override;
+    void stepCompleted() override;
 
     // HeaderHandOver
     void startNewWork() override;
     void showLoadedFile() override;
     void resumeWork() override;
+    void openProject() override;
+
+    session::ProjectSession& session() { return session_; }
 
 private:
     void showHeader();
@@ -78,6 +85,8 @@ private:
     catalogue::Catalogue catalogue_;
     circuit::FrmHaupt frmHaupt_;
     remaining::FrmRohrDm frmRohrDm_;
+    session::ProjectSession session_;
+    bool recoveryOffered_ = false;
     workfile::FrmPersoForm2 frmPersoForm2_;
     FrmTitel2Rohr frmTitel2Rohr_;
     FrmRhrAnzeigeLesen frmRhrAnzeigeLesen_;
@@ -97,6 +106,9 @@ private:
         void formUnloaded() override {}
         void focusMoved() override {}
         void pointerChanged() override {}
+        void captionChanged() override {
+            if (window_) window_->captionChanged();
+        }
 
     private:
         tk::Form& form_;

@@ -220,6 +220,12 @@ struct Scratch {
     // Where the valve of the section in hand came from, until its computing
     // step records it.
     project::Valve valveOrigin;
+    // The project file the document was last saved to or opened from; empty
+    // for none. The document as that file holds it, or as new work began.
+    std::string projectPath;
+    project::Document savedDocument;
+    // Inputs brought back after the program died, not yet saved again.
+    bool recovered = false;
 
     // Pieces of the listing built last.
     std::string listingHeader;
@@ -233,6 +239,11 @@ struct CalcState : Project, Scratch {
     Project& project() { return *this; }
     const Project& project() const { return *this; }
 };
+
+// The document holds inputs that its project file (or new work) lacks.
+inline bool projectUnsaved(const Scratch& scratch) {
+    return scratch.document && (scratch.recovered || *scratch.document != scratch.savedDocument);
+}
 
 // The report name of a material code ("Stahlrohr", "Kupferrohr",
 // "Weichstahlrohr"); empty for any other code.

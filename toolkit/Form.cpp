@@ -9,6 +9,12 @@ namespace tk {
 Form::Form(WindowSystem& windows, std::string name, std::string caption)
     : windows_(windows), name_(std::move(name)), caption_(std::move(caption)) {}
 
+void Form::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    if (listener_) listener_->captionChanged();
+}
+
 Form::~Form() = default;
 
 void Form::ensureLoaded() {

@@ -23,6 +23,7 @@ public:
     virtual void focusMoved() = 0;
     virtual void pointerChanged() = 0;
     virtual void defaultButtonChanged() {}
+    virtual void captionChanged() {}
 };
 
 class Form {
@@ -34,6 +35,7 @@ public:
 
     const std::string& name() const { return name_; }
     const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
     WindowSystem& windows() const { return windows_; }
 
     bool loaded() const { return loaded_; }

@@ -29,6 +29,7 @@ FrmPersoForm2::FrmPersoForm2(tk::WindowSystem& windows, calc::CalcState& state,
     cmdWeiter.designToolTip("drücken um zur nächsten Seite zu kommen");
     cmdWeiter.onClick([this] { cmdWeiter_Click(); });
     mnuItemOpen.onClick([this] { mnuItemOpen_Click(); });
+    mnuProjektOeffnen.onClick([this] { handOver_.openProject(); });
     mnuItemWeiter.onClick([this] { mnuItemWeiter_Click(); });
     mnuItemExit.onClick([this] { mnuItemExit_Click(); });
 }

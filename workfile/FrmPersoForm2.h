@@ -22,6 +22,8 @@ public:
     virtual void showLoadedFile() = 0;
     // The form in which the work just read back had stopped.
     virtual void resumeWork() = 0;
+    // "Projekt ö&ffnen…": a project file, shown on the form where it stood.
+    virtual void openProject() = 0;
 };
 
 class FrmPersoForm2 : public tk::Form {
@@ -65,6 +67,8 @@ public:
     tk::TextField txtPersDat11{*this, "txtPersDat11"};
     tk::Button cmdWeiter{*this, "cmdWeiter", "Weiter"};
 
+    tk::MenuEntry mnuProjektOeffnen{*this, "mnuProjektOeffnen", "&Datei", "Projekt ö&ffnen…",
+                                    "Ctrl+O"};
     tk::MenuEntry mnuItemOpen{*this, "mnuItemOpen", "&Datei", "&Laden", "Ctrl+L"};
     tk::MenuEntry mnuItemExit{*this, "mnuItemExit", "&Datei", "B&eenden", "Ctrl+E"};
     tk::MenuEntry mnuItemWeiter{*this, "mnuItemWeiter", "&Bearbeiten", "&Weiter Arbeiten",

@@ -87,6 +87,7 @@ bool WorkStorage::interruptedWorkExists() const {
 void WorkStorage::discardInterruptedWork() {
     std::error_code ignored;
     std::filesystem::remove(interruptPath_, ignored);
+    std::filesystem::remove(interruptPath_ + ".rohrprojekt", ignored);
 }
 
 void takeOver(calc::CalcState& state, calc::Project project) {

@@ -40,6 +40,8 @@ public:
     std::optional<calc::Project> resume();
 
     bool interruptedWorkExists() const;
+    // Interrupted work is given up: "Aufheben" goes with the document kept
+    // beside it.
     void discardInterruptedWork();
     const std::string& interruptPath() const { return interruptPath_; }
 

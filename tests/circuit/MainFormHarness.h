@@ -30,6 +30,12 @@ public:
         if (openRemaining) openRemaining(text);
     }
     void showGuide() override { calls.push_back("guide"); }
+    bool saveProject(const tk::Form&, bool askName) override {
+        calls.push_back(askName ? "save project as" : "save project");
+        return true;
+    }
+    void openProject(const tk::Form&) override { calls.push_back("open project"); }
+    void stepCompleted() override {}
     std::function<void(const std::string&)> openRemaining;
     std::vector<std::string> calls;
     std::string listing;

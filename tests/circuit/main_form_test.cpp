@@ -268,31 +268,40 @@ TEST_F(MainForm, AProgramEndedInTheCatalogueGoesNoFurther) {
     EXPECT_EQ(state.kvValue, 0.0);
 }
 
-// "Beenden" with work changed since new work began asks first; "Nein"
-// keeps the program as it was.
+// "Beenden" with inputs not yet saved asks first; "Nein" keeps the program
+// as it was. Work without a document (read back from a file) asks when it
+// changed since it was read or saved.
 TEST(MainFormEnd, UnsavedWorkIsOnlyThrownAwayWhenTheUserSaysSo) {
     struct Case {
         bool changed;
+        bool withDocument;
         std::deque<bool> answers;
         bool ended;
-        std::size_t questions;
+        const char* question;
     };
-    const Case cases[] = {{false, {}, true, 0}, {true, {false}, false, 1}, {true, {true}, true, 1}};
+    const char* const project =
+        "Die Eingaben seit dem letzten Speichern des Projekts gehen verloren. Trotzdem beenden?";
+    const char* const work =
+        "Die Eingaben seit dem letzten Speichern gehen verloren. Trotzdem beenden?";
+    const Case cases[] = {{false, true, {}, true, nullptr},
+                          {true, true, {false}, false, project},
+                          {true, true, {true}, true, project},
+                          {true, false, {false}, false, work}};
     for (const Case& c : cases) {
         testing_support::MainFormHarness h;
         if (c.changed) {
             h.enterCircuit();
             h.addConsumer("1000");
         }
+        if (!c.withDocument) h.state.document.reset();
         h.messages.answers = c.answers;
         h.form.mnuExitItem.click();
         EXPECT_EQ(h.windows.ended(), c.ended);
         EXPECT_EQ(h.form.loaded(), !c.ended);
-        EXPECT_EQ(h.messages.shown.size(), c.questions);
-        if (c.questions > 0) {
+        ASSERT_EQ(h.messages.shown.size(), c.question ? 1u : 0u);
+        if (c.question) {
             EXPECT_EQ(h.messages.last().title, "Beenden");
-            EXPECT_EQ(h.messages.last().text,
-                      "Die Eingaben seit dem letzten Speichern gehen verloren. Trotzdem beenden?");
+            EXPECT_EQ(h.messages.last().text, c.question);
         }
     }
 }

@@ -22,6 +22,7 @@ public:
     void startNewWork() override { calls.push_back("new"); }
     void showLoadedFile() override { calls.push_back("file"); }
     void resumeWork() override { calls.push_back("resume"); }
+    void openProject() override { calls.push_back("open project"); }
     std::vector<std::string> calls;
 };
 
