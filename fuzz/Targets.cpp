@@ -4,6 +4,7 @@
 #include <string>
 
 #include "circuit/MainFormRules.h"
+#include "projectfile/ProjectFile.h"
 #include "remaining/RemainingRules.h"
 #include "toolkit/NumberText.h"
 #include "workfile/Encoding.h"
@@ -22,6 +23,14 @@ void workFile(std::string_view bytes) {
             workfile::readWorkFile(workfile::fromWindows1252(again), lead);
         if (!reread.project || !(*reread.project == *read.project)) std::abort();
     }
+}
+
+void projectFile(std::string_view bytes) {
+    const projectfile::ReadOutcome read = projectfile::readProjectFile(bytes);
+    if (!read.document) return;
+    const projectfile::ReadOutcome reread =
+        projectfile::readProjectFile(projectfile::projectFileText(*read.document));
+    if (!reread.document || !(*reread.document == *read.document)) std::abort();
 }
 
 void fieldText(std::string_view text) {

@@ -1,6 +1,6 @@
 #pragma once
-// The two places where outside text enters the program, as fuzz targets:
-// a work file's bytes, and the text of an input field. Each must take any
+// The places where outside text enters the program, as fuzz targets: a
+// work file's bytes, a project file's bytes, and the text of an input field. Each must take any
 // input without a crash, a hang or a leak.
 #include <string_view>
 
@@ -9,6 +9,10 @@ namespace fuzz {
 // Reads the bytes as a work file, with and without lead records; a file that
 // reads is written again, and its bytes must read back to an equal project.
 void workFile(std::string_view bytes);
+
+// Reads the bytes as a project file; a document that reads is written again,
+// and its bytes must read back to an equal document.
+void projectFile(std::string_view bytes);
 
 // Every reading of a field's text, and every field rule of both forms.
 void fieldText(std::string_view text);

@@ -1,7 +1,7 @@
 # Shared by tools/start.sh and tools/test.sh: installs the Debian packages
 # that are missing and builds into a build folder.
 
-PACKAGES=(cmake make g++ qt6-base-dev libgtest-dev fonts-liberation2 qt6-translations-l10n)
+PACKAGES=(cmake make g++ qt6-base-dev libgtest-dev nlohmann-json3-dev fonts-liberation2 qt6-translations-l10n)
 
 install_missing_packages() {
     local missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the two fuzzers with clang and runs each for the given seconds
-# (default 600): the work-file reader and the readings of a field's text.
+# Builds the three fuzzers with clang and runs each for the given seconds
+# (default 600): the work-file reader, the project-file reader and the
+# readings of a field's text.
 # Every input that fails is kept in fuzz/regressions/<target>/, which both
 # test suites replay.
 set -euo pipefail
@@ -10,9 +11,9 @@ install_missing_packages clang-14 libclang-rt-14-dev
 seconds=${1:-600}
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DROHR_BUILD_FUZZERS=ON -DROHR_BUILD_SHELL=OFF -DROHR_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target workfile_fuzzer numbers_fuzzer
+cmake --build build-fuzz -j "$(nproc)" --target workfile_fuzzer projectfile_fuzzer numbers_fuzzer
 failed=0
-for target in workfile numbers; do
+for target in workfile projectfile numbers; do
     scratch=$(mktemp -d)
     cp fuzz/corpus/$target/* "$scratch/"
     mkdir -p "$scratch/artifacts"

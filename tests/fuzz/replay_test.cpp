@@ -24,7 +24,8 @@ TEST(FuzzInputs, EveryKeptInputIsTakenAgain) {
     std::size_t inputs = 0;
     for (const char* kind : {"corpus", "regressions"})
         for (auto [target, run] :
-             {std::pair{"workfile", &fuzz::workFile}, std::pair{"numbers", &fuzz::fieldText}}) {
+             {std::pair{"workfile", &fuzz::workFile}, std::pair{"projectfile", &fuzz::projectFile},
+              std::pair{"numbers", &fuzz::fieldText}}) {
             const fs::path folder = root / kind / target;
             if (!fs::exists(folder)) continue;
             for (const auto& entry : fs::directory_iterator(folder)) {

@@ -1,0 +1,437 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <unordered_set>
+
+#include "circuit/MainFormRules.h"
+#include "hydraulics/PipeTables.h"
+#include "projectfile/Keys.h"
+#include "projectfile/ProjectFile.h"
+#include "remaining/RemainingRules.h"
+#include "state/CalcState.h"
+#include "toolkit/NumberText.h"
+#include "workfile/Files.h"
+
+namespace projectfile {
+namespace {
+
+using Json = nlohmann::json;
+using forms::FieldRule;
+using Keys = std::initializer_list<std::string_view>;
+
+constexpr int kMaxDepth = 16;
+// The header window's fields set no maximum of their own, so each takes
+// what a line edit takes.
+constexpr std::size_t kHeaderFieldLength = 32767;
+constexpr std::size_t kMaxSharedSections = std::size_t{calc::kMaxRisers} * calc::kMaxSections;
+
+using R = forms::Reading;
+using S = forms::Stored;
+const FieldRule kMaterial{"rohrart",      R::WholeNumber,    0, true, 4,
+                          S::WholeNumber, "zwischen 0 und 3"};
+const FieldRule kChosenMaterial{"rohrart",      R::WholeNumber,    1, true, 4,
+                                S::WholeNumber, "zwischen 1 und 3"};
+const FieldRule kLineEstimate{"zeilenschaetzungen", R::WholeNumber,        0, true, 32768,
+                              S::WholeNumber,       "zwischen 0 und 32767"};
+const FieldRule kNextId{"naechsteId",
+                        R::WholeNumber,
+                        1,
+                        true,
+                        4294967296.0,
+                        S::WholeNumber,
+                        "zwischen 1 und 4294967295"};
+const FieldRule kVersionRule{
+    "version", R::WholeNumber, 1, true, 2147483648.0, S::WholeNumber, "zwischen 1 und 2147483647"};
+
+// The rules of the form on which a circuit was entered.
+struct CircuitRules {
+    const FieldRule& riser;
+    const FieldRule& circuitConsumer;
+    const FieldRule& consumerNumber;
+    const FieldRule& consumerLoad;
+    const FieldRule& sectionNumber;
+    const FieldRule& length;
+    const FieldRule& kv;
+    const FieldRule& consumerFlag;
+};
+namespace main = circuit::rules;
+namespace rest = remaining::rules;
+const CircuitRules kCriticalRules{
+    main::riserNumber,  main::circuitConsumerNumber, main::consumerNumber,
+    main::consumerLoad, main::sectionNumber,         main::sectionLength,
+    main::kv,           main::consumerCount};
+const CircuitRules kFurtherRules{
+    rest::riserNumber,  rest::circuitConsumerNumber, rest::consumerNumber,
+    rest::consumerLoad, rest::sectionNumber,         rest::sectionLength,
+    rest::kv,           rest::consumerCount};
+
+struct Refused {
+    std::string reason;
+};
+
+bool isWhole(const FieldRule& rule) {
+    return rule.reading == R::WholeNumber || rule.stored == S::WholeNumber ||
+           rule.stored == S::RoundedEven;
+}
+
+bool inBounds(const FieldRule& rule, double value) {
+    const bool aboveLower = rule.lowerIncluded ? value >= rule.lower : value > rule.lower;
+    return aboveLower && value < rule.upper;
+}
+
+// "zwischen 0,1 und 100", as the field's message names the bounds; a
+// message without them gets the whole numbers the bounds let through.
+std::string boundsText(const FieldRule& rule) {
+    const std::string_view message = rule.message;
+    const auto from = message.find("zwischen ");
+    if (from != std::string_view::npos)
+        return std::string(message.substr(from, message.find(" eingeben", from) - from));
+    const double low = rule.lowerIncluded ? std::ceil(rule.lower) : std::floor(rule.lower) + 1;
+    return "zwischen " + tk::standardText(low) + " und " +
+           tk::standardText(std::ceil(rule.upper) - 1);
+}
+
+bool hasControlCharacter(const std::string& text) {
+    for (unsigned char c : text)
+        if (c < 0x20 || c == 0x7f) return true;
+    return false;
+}
+
+std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// A value of the file and its place: "kreise/2/teilstrecken/5".
+class Node {
+public:
+    Node(const Json& value, std::string place) : value_(value), place_(std::move(place)) {}
+
+    [[noreturn]] void refuse(const std::string& what) const {
+        throw Refused{(place_.empty() ? "Datei" : place_) + ": " + what};
+    }
+
+    // An object with exactly these keys; the optional ones may be missing.
+    void keys(Keys required, Keys optional = {}) const {
+        if (!value_.is_object()) refuse("ist kein Objekt");
+        for (const auto& [key, value] : value_.items())
+            if (!contains(required, key) && !contains(optional, key))
+                refuse("unbekannter Schlüssel " + inQuotes(key));
+        for (std::string_view key : required)
+            if (!has(key)) refuse("Schlüssel " + inQuotes(key) + " fehlt");
+    }
+    bool has(std::string_view key) const { return value_.contains(key); }
+    Node at(std::string_view key) const {
+        return {value_.at(std::string(key)), child(std::string(key))};
+    }
+    Node at(std::size_t index) const {
+        return {value_.at(index), child(std::to_string(index + 1))};
+    }
+    // A list of at most `most` entries.
+    std::size_t list(std::size_t most, std::string_view entries) const {
+        if (!value_.is_array()) refuse("ist keine Liste");
+        if (value_.size() > most)
+            refuse("mehr als " + std::to_string(most) + " " + std::string(entries));
+        return value_.size();
+    }
+    double number() const {
+        if (!value_.is_number()) refuse("ist keine Zahl");
+        return value_.get<double>();
+    }
+    double whole() const {
+        const double value = number();
+        if (value != std::floor(value)) refuse(tk::standardText(value) + " ist keine ganze Zahl");
+        return value;
+    }
+    // The number within the field's bounds; whole where the field is.
+    double ruled(const FieldRule& rule) const {
+        const double value = isWhole(rule) ? whole() : number();
+        if (!inBounds(rule, value))
+            refuse(tk::standardText(value) + " liegt nicht " + boundsText(rule));
+        return value;
+    }
+    std::int16_t shortRuled(const FieldRule& rule) const {
+        return static_cast<std::int16_t>(ruled(rule));
+    }
+    bool flag() const {
+        if (!value_.is_boolean()) refuse("ist kein Wahrheitswert");
+        return value_.get<bool>();
+    }
+    std::string text() const {
+        if (!value_.is_string()) refuse("ist kein Text");
+        std::string text = value_.get<std::string>();
+        if (hasControlCharacter(text)) refuse("enthält ein Steuerzeichen");
+        return text;
+    }
+
+private:
+    static bool contains(Keys keys, std::string_view key) {
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    }
+    std::string child(const std::string& step) const {
+        return place_.empty() ? step : place_ + "/" + step;
+    }
+    const Json& value_;
+    std::string place_;
+};
+
+// Ids are handed out once: each nonzero, below the next one, and only once.
+class Ids {
+public:
+    explicit Ids(project::Id next) : next_(next) {}
+    project::Id take(const Node& node) {
+        const double id = node.whole();
+        const std::string text = tk::standardText(id);
+        if (id < 1) node.refuse(text + " ist keine Kennung");
+        if (id >= next_)
+            node.refuse(text + " ist nicht kleiner als naechsteId " + tk::standardText(next_));
+        if (!seen_.insert(static_cast<project::Id>(id)).second)
+            node.refuse(text + " ist schon vergeben");
+        return static_cast<project::Id>(id);
+    }
+
+private:
+    project::Id next_;
+    std::unordered_set<project::Id> seen_;
+};
+
+class DocumentReader {
+public:
+    explicit DocumentReader(const Node& root) : root_(root) {}
+
+    project::Document read() {
+        root_.keys({"format", "version", "kopf", "rohrart", "vorlauf", "ruecklauf",
+                    "zeilenschaetzungen", "naechsteId", "kreise"});
+        readHeader(root_.at("kopf"));
+        doc_.material = root_.at("rohrart").shortRuled(kMaterial);
+        doc_.supplyTemperature = temperature(root_.at("vorlauf"), main::supplyTemperature);
+        doc_.returnTemperature = temperature(root_.at("ruecklauf"), main::returnTemperature);
+        if (doc_.material != 0 && !(doc_.supplyTemperature.value > doc_.returnTemperature.value))
+            root_.at("ruecklauf")
+                .at("wert")
+                .refuse(tk::standardText(doc_.returnTemperature.value) +
+                        " ist nicht kleiner als der Vorlauf " +
+                        tk::standardText(doc_.supplyTemperature.value));
+        const Node estimates = root_.at("zeilenschaetzungen");
+        for (std::size_t k = 0, n = estimates.list(calc::kMaxRisers, "Einträge"); k < n; ++k)
+            doc_.lineEstimates.push_back(estimates.at(k).shortRuled(kLineEstimate));
+        doc_.nextId = static_cast<project::Id>(root_.at("naechsteId").ruled(kNextId));
+        ids_.emplace(doc_.nextId);
+        const Node circuits = root_.at("kreise");
+        for (std::size_t k = 0, n = circuits.list(calc::kMaxRisers, "Stromkreise"); k < n; ++k)
+            doc_.circuits.push_back(circuit(circuits.at(k), k == 0));
+        return std::move(doc_);
+    }
+
+private:
+    void readHeader(const Node& header) {
+        if (header.list(doc_.header.size(), "Einträge") != doc_.header.size())
+            header.refuse("weniger als 11 Einträge");
+        for (std::size_t k = 0; k < doc_.header.size(); ++k) {
+            const Node field = header.at(k);
+            doc_.header[k] = field.text();
+            if (tk::characterCount(doc_.header[k]) > kHeaderFieldLength)
+                field.refuse("länger als " + std::to_string(kHeaderFieldLength) + " Zeichen");
+        }
+    }
+
+    // Until the first consumer a temperature may still be unentered: 0.
+    project::Temperature temperature(const Node& node, const FieldRule& rule) const {
+        node.keys({"wert", "text"});
+        const Node value = node.at("wert");
+        const bool unentered = doc_.material == 0 && value.number() == 0;
+        return {unentered ? 0 : value.ruled(rule), node.at("text").text()};
+    }
+
+    // A consumer or a computed section needs the material chosen.
+    void requireMaterial() const { root_.at("rohrart").ruled(kChosenMaterial); }
+
+    project::Circuit circuit(const Node& node, bool critical) {
+        node.keys({"id", "strang", "verbraucher", "gemeinsam", "gemeinsamFertig", "teilstrecken",
+                   "fertig"});
+        const CircuitRules& rules = critical ? kCriticalRules : kFurtherRules;
+        project::Circuit c;
+        c.id = ids_->take(node.at("id"));
+        c.riser = node.at("strang").shortRuled(rules.riser);
+        c.consumerNumber = node.at("verbraucher").shortRuled(rules.circuitConsumer);
+        const Node shared = node.at("gemeinsam");
+        const std::size_t sharedCount = shared.list(kMaxSharedSections, "Einträge");
+        if (critical && sharedCount > 0)
+            shared.refuse("der erste Stromkreis hat keine gemeinsamen Teilstrecken");
+        for (std::size_t k = 0; k < sharedCount; ++k)
+            c.sharedSections.push_back(shared.at(k).shortRuled(rest::commonSectionNumber));
+        c.sharedSectionsDone = node.at("gemeinsamFertig").flag();
+        c.finished = node.at("fertig").flag();
+        const Node sections = node.at("teilstrecken");
+        const std::size_t count = sections.list(calc::kMaxSections, "Teilstrecken");
+        if (count > 0 && !critical && !c.sharedSectionsDone)
+            sections.refuse("Teilstrecken vor dem Ende der gemeinsamen Teilstrecken");
+        for (std::size_t k = 0; k < count; ++k) {
+            c.sections.push_back(section(sections.at(k), rules, critical));
+            if (c.sections.back().inputs) continue;
+            if (k + 1 < count) sections.at(k).refuse("eingaben fehlen vor weiteren Teilstrecken");
+            if (c.finished) sections.at(k).refuse("eingaben fehlen im fertigen Stromkreis");
+        }
+        return c;
+    }
+
+    project::Section section(const Node& node, const CircuitRules& rules, bool critical) {
+        node.keys({"id", "verbraucher"}, {"eingaben", "korrekturDn"});
+        project::Section s;
+        s.id = ids_->take(node.at("id"));
+        const Node consumers = node.at("verbraucher");
+        const std::size_t count = consumers.list(std::numeric_limits<std::size_t>::max(), "");
+        for (std::size_t k = 0; k < count; ++k) {
+            const Node consumer = consumers.at(k);
+            consumer.keys({"nummer", "leistung"});
+            requireMaterial();
+            s.consumers.push_back({consumer.at("nummer").ruled(rules.consumerNumber),
+                                   consumer.at("leistung").ruled(rules.consumerLoad)});
+        }
+        if (node.has("eingaben")) s.inputs = inputs(node.at("eingaben"), rules, critical);
+        if (node.has("korrekturDn")) s.correctedDn = correction(node, critical, s);
+        return s;
+    }
+
+    std::int16_t correction(const Node& section, bool critical, const project::Section& s) const {
+        const Node node = section.at("korrekturDn");
+        if (critical) node.refuse("gibt es nur in weiteren Stromkreisen");
+        if (!s.inputs) node.refuse("gibt es nur nach den eingaben");
+        const std::int16_t dn = node.shortRuled(rest::correctionDn);
+        if (!hyd::correctionDiameter(doc_.material, dn)) unlisted(node, dn);
+        return dn;
+    }
+
+    [[noreturn]] void unlisted(const Node& node, std::int16_t dn) const {
+        node.refuse(std::to_string(dn) + " gibt es für " + calc::materialReportName(doc_.material) +
+                    " nicht");
+    }
+
+    project::SectionInputs inputs(const Node& node, const CircuitRules& rules,
+                                  bool critical) const {
+        node.keys({"nummer", "laenge", "geschwindigkeit", "dn", "ventil", "verbraucherzeichen",
+                   "boegen", "tStuecke", "anbindungen", "reduzierungen"});
+        requireMaterial();
+        project::SectionInputs in;
+        in.number = node.at("nummer").shortRuled(rules.sectionNumber);
+        in.length = node.at("laenge").ruled(rules.length);
+        if (critical) {
+            in.designVelocity = node.at("geschwindigkeit").ruled(main::designVelocity);
+            in.dn = node.at("dn").shortRuled(main::pipeDn);
+            if (!hyd::entryDiameter(doc_.material, in.dn)) unlisted(node.at("dn"), in.dn);
+        } else {
+            zero(node.at("geschwindigkeit"));
+            zero(node.at("dn"));
+        }
+        in.valve = valve(node.at("ventil"), rules);
+        in.consumerFlag =
+            static_cast<float>(node.at("verbraucherzeichen").ruled(rules.consumerFlag));
+        in.counts = {node.at("boegen").shortRuled(forms::rules::bendCount),
+                     node.at("tStuecke").shortRuled(forms::rules::teeCount),
+                     node.at("anbindungen").shortRuled(forms::rules::connectionCount),
+                     node.at("reduzierungen").shortRuled(forms::rules::reducerCount)};
+        return in;
+    }
+
+    // A further circuit's size and velocity are the program's to choose.
+    static void zero(const Node& node) {
+        const double value = node.number();
+        if (value != 0)
+            node.refuse(tk::standardText(value) + " ist in weiteren Stromkreisen immer 0");
+    }
+
+    static project::Valve valve(const Node& node, const CircuitRules& rules) {
+        node.keys({"kv", "text", "zaehltext", "dialog", "hersteller", "modell"});
+        project::Valve v;
+        v.kv = node.at("kv").ruled(rules.kv);
+        v.shownText = node.at("text").text();
+        v.countingText = node.at("zaehltext").text();
+        const Node dialog = node.at("dialog");
+        const std::string name = dialog.text();
+        const auto known = std::find(kDialogNames.begin(), kDialogNames.end(), name);
+        if (known == kDialogNames.end()) dialog.refuse(inQuotes(name) + " ist kein Dialog");
+        v.dialog = static_cast<project::ValveDialog>(known - kDialogNames.begin());
+        v.maker = node.at("hersteller").text();
+        v.model = node.at("modell").text();
+        return v;
+    }
+
+    const Node& root_;
+    project::Document doc_;
+    std::optional<Ids> ids_;
+};
+
+// Counts the nesting while the parser reads, and refuses an object that
+// names a key twice (the parser would keep the last).
+class ParseWatch {
+public:
+    bool operator()(int, Json::parse_event_t event, Json& parsed) {
+        using E = Json::parse_event_t;
+        switch (event) {
+            case E::object_start:
+            case E::array_start:
+                if (++depth_ > kMaxDepth)
+                    throw Refused{"Die Datei ist tiefer als " + std::to_string(kMaxDepth) +
+                                  " Ebenen verschachtelt."};
+                keys_.push_back(0);
+                break;
+            case E::key:
+                ++keys_.back();
+                break;
+            case E::object_end:
+                if (parsed.size() != keys_.back())
+                    throw Refused{"Ein Objekt der Datei nennt einen Schlüssel zweimal."};
+                [[fallthrough]];
+            case E::array_end:
+                --depth_;
+                keys_.pop_back();
+                break;
+            case E::value:
+                break;
+        }
+        return true;
+    }
+
+private:
+    int depth_ = 0;
+    std::vector<std::size_t> keys_;
+};
+
+std::size_t lineOf(std::string_view bytes, std::size_t position) {
+    const std::size_t end = std::min(position > 0 ? position - 1 : 0, bytes.size());
+    return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + end, '\n'));
+}
+
+Json parse(std::string_view bytes) {
+    try {
+        return Json::parse(bytes.begin(), bytes.end(), ParseWatch{});
+    } catch (const Json::parse_error& e) {
+        throw Refused{"Die Datei ist kein gültiges JSON (Zeile " +
+                      std::to_string(lineOf(bytes, e.byte)) + ")."};
+    } catch (const Json::exception&) {
+        throw Refused{"Die Datei ist kein gültiges JSON."};
+    }
+}
+
+ReadOutcome readJson(const Json& json) {
+    const Node root(json, "");
+    const bool ours = json.is_object() && json.contains("format") && json["format"].is_string() &&
+                      json["format"].get<std::string>() == kFormat;
+    if (!ours) return {std::nullopt, 0, "Die Datei ist keine Rohrweiten-Projektdatei."};
+    if (!root.has("version")) root.refuse("Schlüssel \"version\" fehlt");
+    const int version = static_cast<int>(root.at("version").ruled(kVersionRule));
+    if (version > kVersion) return {std::nullopt, version, ""};
+    return {DocumentReader(root).read(), 0, ""};
+}
+
+}  // namespace
+
+ReadOutcome readProjectFile(std::string_view bytes) {
+    if (bytes.size() > workfile::kMaxFileBytes)
+        return {std::nullopt, 0, "Die Datei ist größer als 16 MiB."};
+    try {
+        return readJson(parse(bytes));
+    } catch (const Refused& refused) {
+        return {std::nullopt, 0, refused.reason};
+    }
+}
+
+}  // namespace projectfile
