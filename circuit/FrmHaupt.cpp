@@ -182,6 +182,12 @@ void FrmHaupt::showOpenedWork() {
     const project::Document& doc = *state_.document;
     load();
     showModeless();
+    txtGesLstg.setText("");
+    if (doc.circuits.empty()) {
+        showPhase(MainPhase::Start);
+        state_.unsavedChanges = false;
+        return;
+    }
     const project::Circuit& circuit = doc.circuits.front();
     optStahlrohr.setValue(doc.material == hyd::kSteel);
     optCuRohr.setValue(doc.material == hyd::kCopper);

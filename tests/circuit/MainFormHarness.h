@@ -35,7 +35,10 @@ public:
         return true;
     }
     void openProject(const tk::Form&) override { calls.push_back("open project"); }
-    void stepCompleted() override {}
+    void stepCompleted() override {
+        if (onStep) onStep();
+    }
+    std::function<void()> onStep;
     std::function<void(const std::string&)> openRemaining;
     std::vector<std::string> calls;
     std::string listing;
