@@ -17,7 +17,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <functional>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "shell/Program.h"
 #include "tests/support/TestDoubles.h"
@@ -28,7 +34,9 @@ namespace {
 // remember and the documents folder never meet the user's own.
 QString testHome() {
     static const QTemporaryDir home;
-    return home.path();
+    // A program started by a test to be killed works in the test's home.
+    const QString given = qEnvironmentVariable("ROHR_KILLED_SESSION");
+    return given.isEmpty() ? home.path() : given;
 }
 
 QString documentsFolder() { return testHome() + QStringLiteral("/Documents"); }
@@ -583,6 +591,79 @@ TEST(WholeProgram, TheReadmesFirstProjectByKeyboard) {
     const QByteArray content = printed.readAll();
     EXPECT_EQ(content.count("/Type /Page") - content.count("/Type /Pages"), 1);
     EXPECT_EQ(messages.shown.size(), 2u);  // and the print that could not be sent
+}
+
+// The program whose session is killed: new work, two sections computed,
+// the recovery file written; then it waits for its end.
+[[noreturn]] void runTheSessionToBeKilled() {
+    ensureApplication();
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    shell::Program program(&messages, &files);
+    program.session().offerRecovery();  // as every start does
+    program.startNewWork();
+    auto& main = program.frmHaupt();
+    main.optStahlrohr.click();
+    main.txtStrNr.enter("3");
+    main.txtHFlNr.enter("12");
+    main.txtVorlauf.enter("90");
+    main.txtRuecklauf.enter("70");
+    for (const char* number : {"7", "8"}) {
+        main.txtHkLstgW.enter("2326");
+        main.cmdNaechstVerbrauch.click();
+        main.cmdWeiter.click();
+        main.txtTeilstr.enter(number);
+        main.txtTeilstrckmtr.enter("10");
+        main.txtGeschw.enter("0,5");
+        QTimer::singleShot(
+            0, [&] { QTest::keyClick(program.window("frmArmaturen"), Qt::Key_Escape); });
+        main.cmdTeilRohr.click();
+        main.txtRohrDN.enter("20");
+        main.cmdRechnen.click();
+        if (number[0] == '7') main.cmdNaechsteTeilstrck.click();
+    }
+    program.session().recovery().flush();
+    std::ofstream((testHome() + QStringLiteral("/bereit")).toStdString()) << "bereit";
+    while (true) ::pause();
+}
+
+// The real program, killed with SIGKILL after two completed sections,
+// offers them back at the next start; "Ja" brings both back.
+TEST(WholeProgram, AKilledSessionComesBackAtTheNextStart) {
+    if (qEnvironmentVariableIsSet("ROHR_KILLED_SESSION")) runTheSessionToBeKilled();
+    ensureApplication();
+    const std::string home = testHome().toStdString();
+    ::setenv("ROHR_KILLED_SESSION", home.c_str(), 1);
+    char self[] = "/proc/self/exe";
+    char filter[] = "--gtest_filter=WholeProgram.AKilledSessionComesBackAtTheNextStart";
+    char* argv[] = {self, filter, nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, self, nullptr, nullptr, argv, environ), 0);
+    ::unsetenv("ROHR_KILLED_SESSION");
+    const QString ready = testHome() + QStringLiteral("/bereit");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ready); }, 60000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    tk::RecordingMessageBox messages;
+    messages.answers = {true};
+    tk::ScriptedFileDialog files;
+    shell::Program program(&messages, &files);
+    program.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.frmHaupt().visible(); }, 10000));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().title, "Wiederherstellung");
+    ASSERT_TRUE(program.state().document);
+    const auto& sections = program.state().document->circuits.at(0).sections;
+    ASSERT_EQ(sections.size(), 2u);
+    EXPECT_EQ(sections[1].inputs->number, 8);
+    EXPECT_EQ(program.frmHaupt().phase(), circuit::MainPhase::SectionComputed);
+    const std::string listing = program.frmHaupt().txtAusgabeBerechn.text();
+    EXPECT_NE(listing.find(" 02   08    4652    10,00"), std::string::npos) << listing;
+    EXPECT_EQ(program.window("frmHaupt")->windowTitle(), QStringLiteral("Kalvoranberechnung *"));
+    EXPECT_FALSE(program.window("frmPersoForm2") && program.window("frmPersoForm2")->isVisible());
 }
 
 }  // namespace
