@@ -15,6 +15,7 @@
 #include "listing/FormatMask.h"
 #include "listing/Listing.h"
 #include "listing/RemainingListing.h"
+#include "projectfile/ProjectFile.h"
 #include "report/Report.h"
 #include "steps/Calculate.h"
 #include "tests/support/TestDoubles.h"
@@ -205,6 +206,85 @@ void workFileBaseline(benchmark::State& s) {
     }
 }
 
+// --- The project file, written and read back ---
+
+// The full document with the further sections numbered as their form lets
+// them be (1 to 45 on each riser); the reader must take it whole.
+const project::Document& projectDocument() {
+    static const project::Document numbered = [] {
+        project::Document doc = document();
+        for (std::size_t c = 1; c < doc.circuits.size(); ++c)
+            for (std::size_t s = 0; s < doc.circuits[c].sections.size(); ++s)
+                doc.circuits[c].sections[s].inputs->number = static_cast<std::int16_t>(s + 1);
+        const projectfile::ReadOutcome read =
+            projectfile::readProjectFile(projectfile::projectFileText(doc));
+        if (!read.document || *read.document != doc) {
+            std::fprintf(stderr, "Projektdatei nicht gelesen: %s\n", read.reason.c_str());
+            std::abort();
+        }
+        return doc;
+    }();
+    return numbered;
+}
+
+void projectFileOurs(benchmark::State& s) {
+    const std::string path = folder() + "/projekt.rohrprojekt";
+    for (auto _ : s) {
+        workfile::writeFileAtomically(path, projectfile::projectFileText(projectDocument()));
+        auto bytes = workfile::readFileBytes(path);
+        benchmark::DoNotOptimize(projectfile::readProjectFile(*bytes));
+    }
+}
+
+std::vector<double> documentNumbers() {
+    std::vector<double> numbers;
+    for (const project::Circuit& c : projectDocument().circuits) {
+        numbers.insert(numbers.end(), {double(c.id), double(c.riser), double(c.consumerNumber)});
+        numbers.insert(numbers.end(), c.sharedSections.begin(), c.sharedSections.end());
+        for (const project::Section& section : c.sections) {
+            numbers.push_back(section.id);
+            for (const project::Consumer& consumer : section.consumers)
+                numbers.insert(numbers.end(), {consumer.number, consumer.load});
+            if (const auto& in = section.inputs)
+                numbers.insert(numbers.end(),
+                               {double(in->number), in->length, in->designVelocity, double(in->dn),
+                                in->valve.kv, in->consumerFlag, double(in->counts.bends),
+                                double(in->counts.tees), double(in->counts.connections),
+                                double(in->counts.reducers)});
+            if (section.correctedDn) numbers.push_back(*section.correctedDn);
+        }
+    }
+    return numbers;
+}
+
+// The document's numbers formatted with to_chars, filled up to the project
+// file's length, written the same atomic way and parsed with from_chars.
+void projectFileBaseline(benchmark::State& s) {
+    const std::string path = folder() + "/baseline.rohrprojekt";
+    const std::vector<double> numbers = documentNumbers();
+    const std::size_t length = projectfile::projectFileText(projectDocument()).size();
+    for (auto _ : s) {
+        std::string text;
+        char buffer[64];
+        for (double v : numbers) {
+            auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+            text.append(buffer, end);
+            text += ',';
+        }
+        text.resize(std::max(length, text.size()), ' ');
+        workfile::writeFileAtomically(path, text);
+        auto bytes = workfile::readFileBytes(path);
+        double sum = 0;
+        const char* p = bytes->data();
+        for (std::size_t k = 0; k < numbers.size(); ++k) {
+            double v = 0;
+            p = std::from_chars(p, bytes->data() + bytes->size(), v).ptr + 1;
+            sum += v;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 // --- The report ---
 
 void reportOurs(benchmark::State& s) {
@@ -264,6 +344,7 @@ public:
             {"Dokument berechnen", "calculateOurs", "computeOurs", 1.5},
             {"Beide Listen", "listingsOurs", "listingsBaseline", 1.5},
             {"Arbeitsdatei schreiben und lesen", "workFileOurs", "workFileBaseline", 3.0},
+            {"Projektdatei schreiben und lesen", "projectFileOurs", "projectFileBaseline", 3.0},
             {"Bericht umbrechen", "reportOurs", "reportBaseline", 2.0}};
         std::printf("\n%-34s %14s %14s %7s %7s\n", "Phase", "ours (us)", "baseline (us)", "ratio",
                     "target");
@@ -295,6 +376,8 @@ BENCHMARK(listingsOurs)->Repetitions(11);
 BENCHMARK(listingsBaseline)->Repetitions(11);
 BENCHMARK(workFileOurs)->Repetitions(11);
 BENCHMARK(workFileBaseline)->Repetitions(11);
+BENCHMARK(projectFileOurs)->Repetitions(11);
+BENCHMARK(projectFileBaseline)->Repetitions(11);
 BENCHMARK(reportOurs)->Repetitions(11);
 BENCHMARK(reportBaseline)->Repetitions(11);
 

@@ -93,20 +93,24 @@ std::string boundsText(const FieldRule& rule) {
 }
 
 bool hasControlCharacter(const std::string& text) {
-    for (unsigned char c : text)
-        if (c < 0x20 || c == 0x7f) return true;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
     return false;
 }
 
 std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// A value of the file and its place: "kreise/2/teilstrecken/5".
+// A value of the file and its place, "kreise/2/teilstrecken/5", which is
+// spelt out only for a refusal.
 class Node {
 public:
-    Node(const Json& value, std::string place) : value_(value), place_(std::move(place)) {}
+    explicit Node(const Json& value) : value_(value) {}
+    Node(const Json& value, const Node* parent, std::string_view key, std::size_t index)
+        : value_(value), parent_(parent), key_(key), index_(index) {}
 
     [[noreturn]] void refuse(const std::string& what) const {
-        throw Refused{(place_.empty() ? "Datei" : place_) + ": " + what};
+        const std::string where = place();
+        throw Refused{(where.empty() ? "Datei" : where) + ": " + what};
     }
 
     // An object with exactly these keys; the optional ones may be missing.
@@ -119,12 +123,8 @@ public:
             if (!has(key)) refuse("Schlüssel " + inQuotes(key) + " fehlt");
     }
     bool has(std::string_view key) const { return value_.contains(key); }
-    Node at(std::string_view key) const {
-        return {value_.at(std::string(key)), child(std::string(key))};
-    }
-    Node at(std::size_t index) const {
-        return {value_.at(index), child(std::to_string(index + 1))};
-    }
+    Node at(std::string_view key) const { return {*value_.find(key), this, key, 0}; }
+    Node at(std::size_t index) const { return {value_.at(index), this, {}, index}; }
     // A list of at most `most` entries.
     std::size_t list(std::size_t most, std::string_view entries) const {
         if (!value_.is_array()) refuse("ist keine Liste");
@@ -166,11 +166,16 @@ private:
     static bool contains(Keys keys, std::string_view key) {
         return std::find(keys.begin(), keys.end(), key) != keys.end();
     }
-    std::string child(const std::string& step) const {
-        return place_.empty() ? step : place_ + "/" + step;
+    std::string place() const {
+        if (!parent_) return {};
+        const std::string up = parent_->place();
+        const std::string step = key_.empty() ? std::to_string(index_ + 1) : std::string(key_);
+        return up.empty() ? step : up + "/" + step;
     }
     const Json& value_;
-    std::string place_;
+    const Node* parent_ = nullptr;
+    std::string_view key_;
+    std::size_t index_ = 0;
 };
 
 // Ids are handed out once: each nonzero, below the next one, and only once.
@@ -412,7 +417,7 @@ Json parse(std::string_view bytes) {
 }
 
 ReadOutcome readJson(const Json& json) {
-    const Node root(json, "");
+    const Node root(json);
     const bool ours = json.is_object() && json.contains("format") && json["format"].is_string() &&
                       json["format"].get<std::string>() == kFormat;
     if (!ours) return {std::nullopt, 0, "Die Datei ist keine Rohrweiten-Projektdatei."};

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
 #include "projectfile/Keys.h"
@@ -71,6 +73,27 @@ Json documentJson(const project::Document& d) {
                 {"kreise", std::move(circuits)}};
 }
 
+template <typename Number>
+void appendNumber(std::string& out, Number value) {
+    char buffer[32];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// Printable ASCII without quote or backslash stands in the file as it is;
+// anything else nlohmann escapes.
+void appendString(std::string& out, const std::string& text) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+    });
+    if (!plain) {
+        out += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+}
+
 // As nlohmann's dump with an indent of two, except that a double is the
 // shortest text that reads back to it (std::to_chars): "1e-04", "10".
 void appendValue(std::string& out, const Json& value, std::size_t indent);
@@ -85,7 +108,10 @@ void appendItems(std::string& out, const Json& value, std::size_t indent) {
     for (auto it = value.begin(); it != value.end(); ++it) {
         if (it != value.begin()) out += ",\n";
         out.append(indent + 2, ' ');
-        if (object) out += Json(it.key()).dump() + ": ";
+        if (object) {
+            appendString(out, it.key());
+            out += ": ";
+        }
         appendValue(out, *it, indent + 2);
     }
     out += '\n';
@@ -94,14 +120,20 @@ void appendItems(std::string& out, const Json& value, std::size_t indent) {
 }
 
 void appendValue(std::string& out, const Json& value, std::size_t indent) {
-    if (value.is_structured()) {
-        appendItems(out, value, indent);
-    } else if (value.is_number_float()) {
-        char buffer[32];
-        auto written = std::to_chars(buffer, buffer + sizeof buffer, value.get<double>());
-        out.append(buffer, written.ptr);
-    } else {
-        out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    switch (value.type()) {
+        case Json::value_t::object:
+        case Json::value_t::array:
+            return appendItems(out, value, indent);
+        case Json::value_t::number_float:
+            return appendNumber(out, value.get<double>());
+        case Json::value_t::number_integer:
+            return appendNumber(out, value.get<std::int64_t>());
+        case Json::value_t::number_unsigned:
+            return appendNumber(out, value.get<std::uint64_t>());
+        case Json::value_t::string:
+            return appendString(out, value.get_ref<const std::string&>());
+        default:
+            out += value.dump();
     }
 }
 
