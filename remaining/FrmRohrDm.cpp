@@ -204,7 +204,7 @@ void FrmRohrDm::showSectionInputs(const project::Section& section) {
     txtTeistr.setText(std::to_string(in.number));
     txtTeilstrckmtr.setText(tk::standardText(in.length));
     txtVentDN.setText(in.valve.shownText);
-    txtKVWert.setText(in.valve.kv != 0 ? tk::standardText(in.valve.kv) : "");
+    txtKVWert.setText(tk::standardText(in.valve.kv));
     txtVrbrchr.setText(tk::standardText(in.consumerFlag));
     txtBoganzahl.setText(std::to_string(in.counts.bends));
     txtTAnzahl.setText(std::to_string(in.counts.tees));

@@ -115,6 +115,22 @@ void openedFile(const QString& saved) {
     save("frmForm4", "anzeige-geladene-datei.png");
 }
 
+// A new start that opens the saved project from the project header: the
+// remaining-sections form where the work stood.
+void openedProject(const QString& saved) {
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    files.answers = {saved.toStdString()};
+    shell::Program running(&messages, &files);
+    program = &running;
+    running.start();
+    waitFor("frmPersoForm2");
+    running.window("frmPersoForm2")->menuAction("mnuProjektOeffnen")->trigger();
+    waitFor("frmRohrDm");
+    program->window("frmRohrDm")->resize(1130, 740);
+    save("frmRohrDm", "projekt-geoeffnet.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -200,8 +216,13 @@ int main(int argc, char* argv[]) {
     running.window(rest)->menuAction("mnuPrinterItem")->trigger();
     files.answers = {saved.toStdString()};
     running.window(rest)->menuAction("mnuSaveItem")->trigger();
+    const QString project = QDir::temp().filePath(QStringLiteral("Schule.rohrprojekt"));
+    files.answers = {project.toStdString()};
+    running.window(rest)->menuAction("mnuProjektSpeichern")->trigger();
     const bool quiet = messages.shown.empty();
     openedFile(saved);
+    openedProject(project);
     QFile::remove(saved);
+    QFile::remove(project);
     return quiet ? 0 : 1;
 }
