@@ -222,12 +222,8 @@ void FrmHaupt::showSectionInputs(const project::SectionInputs& in) {
     txtGeschw.setText(tk::standardText(in.designVelocity));
     txtRohrDN.setText(std::to_string(in.dn));
     txtVentDN.setText(in.valve.shownText);
-    txtKVWert.setText(tk::standardText(in.valve.kv));
-    txtVrbrchr.setText(tk::standardText(in.consumerFlag));
-    txtBoganzahl.setText(std::to_string(in.counts.bends));
-    txtTAnzahl.setText(std::to_string(in.counts.tees));
-    txtAnbindAnz.setText(std::to_string(in.counts.connections));
-    txtReduAnz.setText(std::to_string(in.counts.reducers));
+    forms::showFittings({txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+                        in);
     state_.valveName = in.valve.countingText;
 }
 

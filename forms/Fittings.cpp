@@ -1,6 +1,17 @@
 #include "forms/Fittings.h"
 
+#include "toolkit/NumberText.h"
+
 namespace forms {
+
+void showFittings(FittingFields fields, const project::SectionInputs& inputs) {
+    fields.kv.setText(tk::standardText(inputs.valve.kv));
+    fields.consumer.setText(tk::standardText(inputs.consumerFlag));
+    fields.bends.setText(std::to_string(inputs.counts.bends));
+    fields.tees.setText(std::to_string(inputs.counts.tees));
+    fields.connections.setText(std::to_string(inputs.counts.connections));
+    fields.reducers.setText(std::to_string(inputs.counts.reducers));
+}
 
 std::optional<FittingValues> checkFittings(FieldChecker& checker, FittingFields fields,
                                            FittingRules rules) {

@@ -29,6 +29,10 @@ struct FittingValues {
     project::FittingCounts counts;
 };
 
+// Shows a section's kv value, consumer flag and fitting counts as the
+// fields held them when its step passed.
+void showFittings(FittingFields fields, const project::SectionInputs& inputs);
+
 // Checks the fields in this order; none at the first that is refused.
 std::optional<FittingValues> checkFittings(FieldChecker& checker, FittingFields fields,
                                            FittingRules rules);

@@ -75,7 +75,13 @@ bool isWhole(const FieldRule& rule) {
            rule.stored == S::RoundedEven;
 }
 
+// A field that rounds its value after the check may keep it up to half a
+// unit beyond a bound: "20,7" passes the riser's check as 20 and is kept
+// as 21. The reader takes what the field can keep.
 bool inBounds(const FieldRule& rule, double value) {
+    const bool roundedAfterCheck = rule.reading != R::WholeNumber &&
+                                   (rule.stored == S::WholeNumber || rule.stored == S::RoundedEven);
+    if (roundedAfterCheck) return value >= rule.lower - 0.5 && value <= rule.upper;
     const bool aboveLower = rule.lowerIncluded ? value >= rule.lower : value > rule.lower;
     return aboveLower && value < rule.upper;
 }

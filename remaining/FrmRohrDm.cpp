@@ -204,12 +204,8 @@ void FrmRohrDm::showSectionInputs(const project::Section& section) {
     txtTeistr.setText(std::to_string(in.number));
     txtTeilstrckmtr.setText(tk::standardText(in.length));
     txtVentDN.setText(in.valve.shownText);
-    txtKVWert.setText(tk::standardText(in.valve.kv));
-    txtVrbrchr.setText(tk::standardText(in.consumerFlag));
-    txtBoganzahl.setText(std::to_string(in.counts.bends));
-    txtTAnzahl.setText(std::to_string(in.counts.tees));
-    txtAnbindAnz.setText(std::to_string(in.counts.connections));
-    txtReduAnz.setText(std::to_string(in.counts.reducers));
+    forms::showFittings({txtKVWert, txtVrbrchr, txtBoganzahl, txtTAnzahl, txtAnbindAnz, txtReduAnz},
+                        in);
     const std::int16_t proposed = state_.section.sectionDn.at(state_.riserIndex, state_.sectionIndex);
     txtKorrDm.setText(std::to_string(section.correctedDn.value_or(proposed)));
 }

@@ -67,7 +67,7 @@ bool ProjectSession::writeDocument(const std::string& path) {
 }
 
 // Inputs not yet saved are only given up when the planner says so.
-bool ProjectSession::maySetAside(const tk::Form&) {
+bool ProjectSession::maySetAside() {
     if (state_.document) {
         if (!calc::projectUnsaved(state_)) return true;
         return messages_.ask(std::string(forms::kProjectLostQuestion) + " Trotzdem öffnen?",
@@ -79,7 +79,7 @@ bool ProjectSession::maySetAside(const tk::Form&) {
 }
 
 void ProjectSession::open(const tk::Form& owner) {
-    if (!maySetAside(owner)) return;
+    if (!maySetAside()) return;
     const std::string path = files_.choose(
         {tk::FileDialogMode::Open, kProjectFilter, kOpenTitle, &owner, "rohrprojekt"});
     if (path.empty()) return;

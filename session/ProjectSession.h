@@ -60,7 +60,7 @@ public:
 private:
     std::optional<project::Document> readDocument(const std::string& path);
     bool writeDocument(const std::string& path);
-    bool maySetAside(const tk::Form& owner);
+    bool maySetAside();
 
     calc::CalcState& state_;
     tk::MessageBox& messages_;

@@ -43,10 +43,4 @@ TEST_F(CriticalCircuit, ACatalogueValueAboveTheBoundIsRefusedAtRechnen) {
     EXPECT_DOUBLE_EQ(state.section.zetaSum.at(1, 1), 0.0);  // no valve
 }
 
-TEST_F(CriticalCircuit, SavingAndPrintingAreHandedOn) {
-    form.mnuSaveItem.click();
-    form.mnuPrinterItem.click();
-    EXPECT_EQ(services.calls, (std::vector<std::string>{"save", "print"}));
-}
-
 }  // namespace

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "projectfile/ProjectFile.h"
-#include "report/Report.h"
 #include "session/ProjectSession.h"
 #include "tests/steps/RandomPlanner.h"
 #include "workfile/Encoding.h"
@@ -18,6 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::enterFirstProject;
 using testing_support::ProjectHarness;
 
 fs::path testFolder() {
@@ -53,46 +53,10 @@ struct SessionHarness : ProjectHarness {
 
 std::string bytesOf(const std::string& path) { return *workfile::readFileBytes(path); }
 
-// What the work keeps, saves and prints.
-struct Outputs {
-    calc::Project project;
-    std::string workFile;
-    std::vector<std::vector<std::string>> pages;
-    bool operator==(const Outputs&) const = default;
-};
-
-Outputs outputsOf(SessionHarness& h) {
-    calc::CalcState copy = h.state;
-    tk::PageRecorder printer;
-    report::printReport(printer, copy, copy.riserCount > 1);
-    return {h.state.project(),
-            workfile::workFileText(h.state.project(), workfile::Lead::With, h.listing()),
-            printer.pages};
-}
-
 // The step a project was saved after, as the form that opens it shows it.
 std::string openedStep(const SessionHarness& h) {
     if (h.rest.visible()) return "remaining " + std::to_string(static_cast<int>(h.rest.phase()));
     return "main " + std::to_string(static_cast<int>(h.form.phase()));
-}
-
-// The README's first project: the critical circuit finished, riser 4 with
-// one section sized and corrected, finished.
-void enterFirstProject(ProjectHarness& h) {
-    h.enterCircuit();
-    h.form.txtHzKprNr.enter("1");
-    h.enterConsumers({"2326"});
-    h.returnWithoutChoice();
-    h.takeSection("7", "10", "0,5");
-    h.computeSection({"15"});
-    h.form.cmdFertig.click();
-    h.form.cmdRstTeilstr.click();
-    h.shareSections("4", "31", {});
-    h.addConsumers({"1500"});
-    h.returnWithoutChoice();
-    h.sizeSection("21", "6", {});
-    h.correct();
-    h.rest.cmdFertig.click();
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
@@ -202,7 +166,6 @@ TEST(Recovery, KeepsTheLastCompletedStepForTheNextStart) {
         if (!wanted) break;
         EXPECT_EQ(*next.state.document, document);
         EXPECT_TRUE(next.state.project() == work);
-        EXPECT_TRUE(next.rest.visible());
         EXPECT_EQ(next.rest.caption(), "Kalvoranberechnung *");
         next.messages.answers = {false};
         next.rest.mnuExitItem.click();  // the recovered inputs are not saved yet
@@ -261,7 +224,8 @@ TEST(ProjectFiles, SaveOpenSaveKeepsEveryProjectAndGoesOnAlike) {
         steps.insert(openedStep(opened));
         testing_support::finishWork(entered);
         testing_support::finishWork(opened);
-        EXPECT_TRUE(outputsOf(opened) == outputsOf(entered));
+        EXPECT_TRUE(testing_support::outputsOf(opened.state, opened.listing()) ==
+                    testing_support::outputsOf(entered.state, entered.listing()));
         EXPECT_EQ(*opened.state.document, *entered.state.document);
         if (HasFailure()) return;
     }

@@ -9,10 +9,46 @@
 #include <vector>
 
 #include "hydraulics/PipeTables.h"
+#include "report/Report.h"
 #include "steps/Steps.h"
 #include "tests/remaining/RemainingHarness.h"
+#include "workfile/WorkFile.h"
 
 namespace testing_support {
+
+// What the forms keep, save (with the listing shown) and print.
+struct Outputs {
+    calc::Project project;
+    std::string workFile;
+    std::vector<std::vector<std::string>> pages;
+    bool operator==(const Outputs&) const = default;
+};
+
+inline Outputs outputsOf(calc::CalcState state, const std::string& listing) {
+    tk::PageRecorder printer;
+    report::printReport(printer, state, state.riserCount > 1);
+    return {state.project(), workfile::workFileText(state.project(), workfile::Lead::With, listing),
+            printer.pages};
+}
+
+// The README's first project: the critical circuit of riser 3, one section,
+// and the further circuit of riser 4, sharing nothing.
+inline void enterFirstProject(ProjectHarness& h) {
+    h.enterCircuit();
+    h.form.txtHzKprNr.enter("1");
+    h.enterConsumers({"2326"});
+    h.returnWithoutChoice();
+    h.takeSection("7", "10", "0,5");
+    h.computeSection({"15"});
+    h.form.cmdFertig.click();
+    h.form.cmdRstTeilstr.click();
+    h.shareSections("4", "31", {});
+    h.addConsumers({"1500"});
+    h.returnWithoutChoice();
+    h.sizeSection("21", "6", {});
+    h.correct();
+    h.rest.cmdFertig.click();
+}
 
 // Ends a project at one of its completed steps.
 struct Stop {};

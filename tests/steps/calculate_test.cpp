@@ -6,30 +6,16 @@
 #include <vector>
 
 #include "hydraulics/PipeTables.h"
-#include "report/Report.h"
 #include "steps/Calculate.h"
 #include "RandomPlanner.h"
-#include "workfile/WorkFile.h"
 
 namespace {
 
+using testing_support::enterFirstProject;
+using testing_support::outputsOf;
+using testing_support::Outputs;
 using testing_support::ProjectHarness;
 using testing_support::RandomPlanner;
-
-// What the forms keep, save (with the listing shown) and print.
-struct Outputs {
-    calc::Project project;
-    std::string workFile;
-    std::vector<std::vector<std::string>> pages;
-    bool operator==(const Outputs&) const = default;
-};
-
-Outputs outputsOf(calc::CalcState state, const std::string& listing) {
-    tk::PageRecorder printer;
-    report::printReport(printer, state, state.riserCount > 1);
-    return {state.project(), workfile::workFileText(state.project(), workfile::Lead::With, listing),
-            printer.pages};
-}
 
 // Calculating the document that the forms kept gives what the forms showed,
 // saved and printed.
@@ -44,25 +30,6 @@ void expectCalculatedAsEntered(ProjectHarness& h) {
                                                              ? calculated.remainingListing
                                                              : calculated.criticalListing);
     EXPECT_TRUE(replayed == entered);
-}
-
-// The README's first project: the critical circuit of riser 3, one section,
-// and the further circuit of riser 4, sharing nothing.
-void enterFirstProject(ProjectHarness& h) {
-    h.enterCircuit();
-    h.form.txtHzKprNr.enter("1");
-    h.enterConsumers({"2326"});
-    h.returnWithoutChoice();
-    h.takeSection("7", "10", "0,5");
-    h.computeSection({"15"});
-    h.form.cmdFertig.click();
-    h.form.cmdRstTeilstr.click();
-    h.shareSections("4", "31", {});
-    h.addConsumers({"1500"});
-    h.returnWithoutChoice();
-    h.sizeSection("21", "6", {});
-    h.correct();
-    h.rest.cmdFertig.click();
 }
 
 // The document of the README's first project. A catalogue closed without a
@@ -136,10 +103,6 @@ TEST(CalculatedDocument, NamesTheStepThatRefused) {
         const char* text;
     };
     const Case cases[] = {
-        {"a shared number that no computed section carries",
-         [](project::Document& d) { d.circuits[1].sharedSections = {99}; },
-         "Stromkreis 2 (Strang 4, Verbraucher 31): Keine berechnete Teilstrecke hat die "
-         "Nummer 99."},
         {"a DN the material does not list",
          [](project::Document& d) { d.circuits[0].sections[0].inputs->dn = 17; },
          "Stromkreis 1 (Strang 3, Verbraucher 12), TS 07: Diese Nennweite gibt es für "
