@@ -108,28 +108,23 @@ private:
     // A model of either dialog, a valve typed after the catalogue was closed
     // empty, or none.
     void scriptValve(tk::TextField& kv, tk::TextField& valveText) {
-        switch (uniform(0, 3)) {
-            case 0:
-                h_.returnWithoutChoice();
-                break;
-            case 1:
-                h_.windows.whenModal("frmArmaturen", [this] {
-                    pickAny(h_.catalogue.frmArmaturen, uniform(1, 2));
-                    MainFormHarness::returnFrom(h_.catalogue.frmArmaturen);
-                });
-                break;
-            case 2:
-                h_.windows.whenModal("frmArmaturen",
-                                     [this] { h_.catalogue.frmArmaturen.cboHersteller.choose(3); });
-                h_.windows.whenModal("frmArmaturen2", [this] {
-                    pickAny(h_.catalogue.frmArmaturen2, uniform(1, 2));
-                    MainFormHarness::returnFrom(h_.catalogue.frmArmaturen2);
-                });
-                break;
-            default:
-                h_.returnWithoutChoice();
-                typedValve_ = {&kv, &valveText};
+        const int kind = uniform(0, 3);
+        if (kind == 1) {
+            h_.windows.whenModal("frmArmaturen", [this] {
+                pickAny(h_.catalogue.frmArmaturen, uniform(1, 2));
+                MainFormHarness::returnFrom(h_.catalogue.frmArmaturen);
+            });
+        } else if (kind == 2) {
+            h_.windows.whenModal("frmArmaturen",
+                                 [this] { h_.catalogue.frmArmaturen.cboHersteller.choose(3); });
+            h_.windows.whenModal("frmArmaturen2", [this] {
+                pickAny(h_.catalogue.frmArmaturen2, uniform(1, 2));
+                MainFormHarness::returnFrom(h_.catalogue.frmArmaturen2);
+            });
+        } else {
+            h_.returnWithoutChoice();
         }
+        if (kind == 3) typedValve_ = {&kv, &valveText};
     }
 
     void pickAny(catalogue::CatalogueForm& dialog, int maker) {

@@ -73,7 +73,6 @@ TEST(CalculatedDocument, GivesTheResultsWorkedByHand) {
     EXPECT_NEAR(first.frictionGradient, 27, 0.5);
     EXPECT_FALSE(first.valveCounted);
     EXPECT_DOUBLE_EQ(first.loss, 2.7);
-    EXPECT_TRUE(critical.finished);
     EXPECT_DOUBLE_EQ(critical.ownLossSum, 2.7);
     // The further circuit has the whole 2.7 mbar over 10 m: its 6 m may lose
     // 1.62 mbar. 1500 W: 64.5 kg/h need 13.4 mm; DN 15 loses 0.7 mbar, and
@@ -88,7 +87,6 @@ TEST(CalculatedDocument, GivesTheResultsWorkedByHand) {
     EXPECT_NEAR(own.allottedDrop, 1.62, 1e-12);
     EXPECT_DOUBLE_EQ(own.loss, 0.7);
     EXPECT_EQ(own.fitFlag, -1);
-    EXPECT_DOUBLE_EQ(further.ownLossSum, 0.7);
     EXPECT_EQ(results.section(h.state.document->circuits[1].sections[0].id), &own);
 }
 
