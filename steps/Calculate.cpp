@@ -46,7 +46,8 @@ void sizeResults(SectionResult& result, const calc::CalcState& state,
 
 class Replay {
 public:
-    explicit Replay(const project::Document& document) : doc_(document) {}
+    Replay(const project::Document& document, Corrections corrections)
+        : doc_(document), corrections_(corrections) {}
 
     Calculation run() {
         calc::CalcState& state = out_.state;
@@ -154,7 +155,7 @@ private:
             std::vector<std::string> notices;
             if (!passed(sizeSection(state, in, listing, notices), &section)) return false;
             if (section.correctedDn &&
-                !passed(correctSection(state, *section.correctedDn, furtherValveCounts(in.valve),
+                !passed(correctSection(state, correctionOf(section), furtherValveCounts(in.valve),
                                        listing),
                         &section))
                 return false;
@@ -183,7 +184,8 @@ private:
         } else {
             result.requiredDiameter = table.branchRequiredDiameter.at(r, s);
             const bool corrected = section.correctedDn.has_value();
-            result.dn = corrected ? *section.correctedDn : table.sectionDn.at(r, s);
+            result.selectedDn = table.sectionDn.at(r, s);
+            result.dn = corrected ? table.correctedDn.at(r, s) : result.selectedDn;
             result.innerDiameter =
                 corrected ? state.innerDiameter : state.sectionWork.sectionInnerDiameter.at(r, s);
             result.loss =
@@ -197,7 +199,14 @@ private:
         addResult(result);
     }
 
+    std::int16_t correctionOf(const project::Section& section) const {
+        if (corrections_ == Corrections::AsConfirmed) return *section.correctedDn;
+        const calc::CalcState& state = out_.state;
+        return state.section.sectionDn.at(state.riserIndex, state.sectionIndex);
+    }
+
     const project::Document& doc_;
+    const Corrections corrections_;
     Calculation out_;
     std::size_t circuitNumber_ = 0;
     const project::Circuit* circuit_ = nullptr;
@@ -205,7 +214,9 @@ private:
 
 }  // namespace
 
-Calculation calculate(const project::Document& document) { return Replay(document).run(); }
+Calculation calculate(const project::Document& document, Corrections corrections) {
+    return Replay(document, corrections).run();
+}
 
 std::string remainingStageListing(const Calculation& calculation) {
     if (calculation.state.riserCount >= 2) return calculation.remainingListing;

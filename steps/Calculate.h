@@ -21,6 +21,9 @@ struct SectionResult {
     // The size the loss was computed with: the corrected one where
     // " Korrektur DN" was pressed.
     std::int16_t dn = 0;
+    // The size the program selected for a further section, which its
+    // correction may differ from; 0 in the critical circuit.
+    std::int16_t selectedDn = 0;
     double innerDiameter = 0;  // mm
     bool valveCounted = false;
     double valveLoss = 0;         // mbar, at that size
@@ -68,7 +71,13 @@ struct Calculation {
     std::optional<Refusal> refusal;
 };
 
-Calculation calculate(const project::Document& document);
+// How the corrections of further sections are taken: as the planner
+// confirmed them, or each as the size the calculation selects, as if
+// confirmed (where the material changed under them).
+enum class Corrections { AsConfirmed, SelectedSizes };
+
+Calculation calculate(const project::Document& document,
+                      Corrections corrections = Corrections::AsConfirmed);
 
 // The listing of the remaining-sections form: the critical circuit's and
 // the further circuits' below it, from the moment the first further riser

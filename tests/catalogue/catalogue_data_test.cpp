@@ -39,43 +39,6 @@ const ModelBox* findBox(const CatalogueFormData& data, const std::string& name) 
 }
 
 // ---------------------------------------------------------------------------
-// Form level: names, captions, headlines, maker boxes.
-
-TEST(CatalogueData, FormsCarryTheirNamesCaptionsAndMakers) {
-    struct Case {
-        Form form;
-        const char* formName;
-        const char* headline;
-        std::vector<std::string> makers;
-        std::size_t kindBoxCount;
-    };
-    const std::vector<Case> cases{
-        {Form::First,
-         "frmArmaturen",
-         "HK , Regel- und Absperrarmaturen",
-         {"Heimeier      ", "NMG-Honeywell ", "Ventile u. Regelarmaturen"},
-         2},
-        {Form::Second,
-         "frmArmaturen2",
-         "Regel- und Flanscharmaturen",
-         {"  Zentra / Landis & Gyr", "  Ari und Boa"},
-         2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(labelOf(c.form));
-        const CatalogueFormData& data = formOf(c.form);
-        EXPECT_EQ(data.formName, c.formName);
-        EXPECT_EQ(data.caption, "KV-werte");
-        EXPECT_EQ(data.headline, c.headline);
-        EXPECT_EQ(data.makerPrompt, "              Hersteller");
-        EXPECT_EQ(data.makers, c.makers);
-        // The third maker of the first form opens the second form and
-        // therefore has no kind box of its own.
-        EXPECT_EQ(data.kindBoxes.size(), c.kindBoxCount);
-    }
-}
-
-// ---------------------------------------------------------------------------
 // Model boxes: which kind opens which box, prompts and entry counts.
 
 TEST(CatalogueData, ModelBoxesSitUnderTheirKindsWithPromptAndCount) {

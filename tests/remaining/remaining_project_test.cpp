@@ -96,8 +96,6 @@ TEST_F(RemainingProject, TwoFurtherCircuitsGiveTheListingWorkedByHand) {
     // Calculated again from the document, with the results of the listing.
     ASSERT_TRUE(state.document);
     const steps::Calculation calculated = steps::calculate(*state.document);
-    EXPECT_EQ(calculated.remainingListing, expected);
-    EXPECT_TRUE(calculated.state.project() == state.project());
     ASSERT_EQ(calculated.results.circuits.size(), 3u);
     const steps::CircuitResult& second = calculated.results.circuits[1];
     EXPECT_DOUBLE_EQ(second.availablePressure, 38.4);

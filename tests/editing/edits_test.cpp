@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editing/Edits.h"
+#include "editing/History.h"
+#include "editing/Tree.h"
+#include "tests/steps/RandomPlanner.h"
+
+namespace {
+
+using testing_support::ProjectHarness;
+
+struct Typed {
+    const char* number;
+    const char* length;
+    const char* dn;  // typed in the critical circuit; the correction in a further one
+    const char* load;
+};
+struct TypedCircuit {
+    const char* riser;
+    const char* shared;  // the section it shares; none: nullptr
+    std::vector<Typed> sections;
+};
+
+// Types a project into the forms: 90/70 °C, riser 3, consumer 12; each
+// section with one consumer and no valve; every circuit finished.
+void type(ProjectHarness& h, tk::OptionButton& material, const std::vector<Typed>& critical,
+          const std::vector<TypedCircuit>& further = {}) {
+    h.enterCircuit();
+    material.click();
+    for (const Typed& s : critical) {
+        if (&s != &critical.front()) h.form.cmdNaechsteTeilstrck.click();
+        h.form.txtHzKprNr.enter("1");
+        h.enterConsumers({s.load});
+        h.returnWithoutChoice();
+        h.takeSection(s.number, s.length, "0,5");
+        h.computeSection({s.dn});
+    }
+    h.form.cmdFertig.click();
+    for (const TypedCircuit& c : further) {
+        (&c == &further.front() ? h.form.cmdRstTeilstr : h.rest.cmdNaechsterStrang).click();
+        if (c.shared)
+            h.shareSections(c.riser, "31", {c.shared});
+        else
+            h.shareSections(c.riser, "31", {});
+        for (const Typed& s : c.sections) {
+            if (&s != &c.sections.front()) h.rest.cmdNaechsteTeilstrck.click();
+            h.addConsumers({s.load});
+            h.returnWithoutChoice();
+            h.sizeSection(s.number, s.length, {});
+            h.correct(*s.dn ? s.dn : nullptr);
+        }
+        h.rest.cmdFertig.click();
+    }
+    ASSERT_TRUE(h.messages.shown.empty()) << h.messages.last().text;
+}
+
+// The edited document calculates to what typing the changed project gives.
+void expectTypedAlike(const editing::Outcome& edited, ProjectHarness& typed) {
+    ASSERT_TRUE(edited.document) << edited.refusal->text;
+    const steps::Calculation fresh = steps::calculate(*typed.state.document);
+    EXPECT_TRUE(edited.calculation->state.project() == fresh.state.project());
+    EXPECT_EQ(edited.calculation->remainingListing, fresh.remainingListing);
+    EXPECT_EQ(edited.calculation->criticalListing, fresh.criticalListing);
+}
+
+const std::vector<TypedCircuit> kFurther = {{"4", "8", {{"21", "6", "", "1500"}}},
+                                            {"5", nullptr, {{"31", "4", "20", "800"}}}};
+
+TEST(Editing, AChangedLengthReachesEveryFurtherCircuit) {
+    ProjectHarness entered, typed;
+    type(entered, entered.form.optStahlrohr, {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}},
+         kFurther);
+    type(typed, typed.form.optStahlrohr, {{"7", "20", "15", "2326"}, {"8", "5", "20", "2326"}},
+         kFurther);
+    const project::Document& doc = *entered.state.document;
+    const project::Id first = doc.circuits[0].sections[0].id;
+    const editing::Outcome edited = editing::apply(doc, [first](project::Document& d) {
+        d.circuits[0].sections[0].inputs->length = 20;
+        return steps::Outcome{};
+    });
+    expectTypedAlike(edited, typed);
+    const steps::Results& results = edited.calculation->results;
+    EXPECT_GT(results.circulationPressure, steps::calculate(doc).results.circulationPressure);
+    // The circuit of riser 5 shares nothing: all of the circulation pressure is its own.
+    EXPECT_DOUBLE_EQ(results.circuits[2].availablePressure, results.circulationPressure);
+    EXPECT_EQ(editing::treeItems(*edited.document, results)[2].text, "TS 07 – 20,00 m – DN 15");
+}
+
+// A section inserted, moved and deleted; a shared section deleted is refused.
+TEST(Editing, SectionsInsertedMovedAndDeleted) {
+    ProjectHarness entered, inserted;
+    type(entered, entered.form.optStahlrohr, {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}},
+         kFurther);
+    type(inserted, inserted.form.optStahlrohr,
+         {{"7", "10", "15", "2326"}, {"9", "3", "15", "0"}, {"8", "5", "20", "2326"}}, kFurther);
+    const project::Document doc = *entered.state.document;
+    const project::Id seven = doc.circuits[0].sections[0].id;
+    const project::Id eight = doc.circuits[0].sections[1].id;
+    project::Section nine = inserted.state.document->circuits[0].sections[1];
+    editing::Outcome edited = editing::apply(doc, [&](project::Document& d) {
+        return editing::insertSection(d, seven, true, nine);
+    });
+    expectTypedAlike(edited, inserted);
+    const project::Id added = edited.document->circuits[0].sections[1].id;
+    editing::Outcome moved = editing::apply(*edited.document, [&](project::Document& d) {
+        return editing::moveSection(d, added, -1);
+    });
+    ASSERT_TRUE(moved.document);
+    EXPECT_EQ(moved.document->circuits[0].sections[0].id, added);
+    editing::Outcome deleted = editing::apply(*moved.document, [&](project::Document& d) {
+        return editing::deleteSection(d, added);
+    });
+    ASSERT_TRUE(deleted.document);
+    EXPECT_EQ(deleted.document->circuits, doc.circuits);
+
+    const editing::Outcome refused = editing::apply(doc, [&](project::Document& d) {
+        return editing::deleteSection(d, eight);
+    });
+    EXPECT_FALSE(refused.document);
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_EQ(refused.refusal->text,
+              "Stromkreis 2 (Strang 4, Verbraucher 31): Keine berechnete Teilstrecke hat die "
+              "Nummer 8.");
+}
+
+// Steel DN 15 (15.75 mm) and DN 20 (21.25 mm) become copper 18 (16 mm) and
+// 28 (25 mm; 22 has only 20 mm), the smallest copper sizes at least as wide;
+// each correction becomes the size the copper calculation selects.
+TEST(Editing, AnotherMaterialMovesTheSizes) {
+    ProjectHarness entered, typed;
+    type(entered, entered.form.optStahlrohr, {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}},
+         kFurther);
+    type(typed, typed.form.optCuRohr, {{"7", "10", "18", "2326"}, {"8", "5", "28", "2326"}},
+         {{"4", "8", {{"21", "6", "", "1500"}}}, {"5", nullptr, {{"31", "4", "", "800"}}}});
+    expectTypedAlike(editing::changeMaterial(*entered.state.document, hyd::kCopper), typed);
+    project::Document wide = *entered.state.document;
+    wide.circuits[0].sections[0].inputs->dn = 150;
+    const editing::Outcome refused = editing::changeMaterial(wide, hyd::kCopper);
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_TRUE(refused.refusal->text.starts_with("Die Rohrart Kupferrohr hat keine Nennweite mit "
+                                                  "mindestens "));
+    EXPECT_TRUE(refused.refusal->text.ends_with(" mm Innendurchmesser (TS 07)."));
+}
+
+// Ten steps undone back to where they began and redone again.
+TEST(Editing, TenStepsUndoneAndRedone) {
+    ProjectHarness entered;
+    type(entered, entered.form.optStahlrohr, {{"7", "10", "15", "2326"}});
+    editing::History history;
+    std::vector<project::Document> documents{*entered.state.document};
+    for (int step = 1; step <= 10; ++step) {
+        editing::Outcome edited = editing::apply(documents.back(), [step](project::Document& d) {
+            d.circuits[0].sections[0].inputs->length = 10 + step;
+            return steps::Outcome{};
+        });
+        history.record("Länge TS 07", documents.back(), *edited.document);
+        documents.push_back(*edited.document);
+    }
+    EXPECT_EQ(history.undoCaption(), "Rückgängig: Länge TS 07");
+    for (int step = 9; step >= 0; --step)
+        EXPECT_EQ(history.undo(), documents[static_cast<std::size_t>(step)]);
+    EXPECT_FALSE(history.undo());
+    EXPECT_EQ(history.redoCaption(), "Wiederholen: Länge TS 07");
+    for (int step = 1; step <= 10; ++step)
+        EXPECT_EQ(history.redo(), documents[static_cast<std::size_t>(step)]);
+    EXPECT_FALSE(history.canRedo());
+}
+
+}  // namespace
