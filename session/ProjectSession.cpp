@@ -115,8 +115,9 @@ bool ProjectSession::takeOver(project::Document document, std::string path) {
     fresh.document = document;
     fresh.savedDocument = std::move(document);
     fresh.projectPath = std::move(path);
-    main_.hide();
-    rest_.hide();
+    // Both forms start afresh, so that nothing of the work before shows.
+    main_.unload();
+    rest_.unload();
     state_ = std::move(fresh);
     if (state_.document->circuits.size() >= 2)
         rest_.showOpenedWork();
