@@ -243,6 +243,50 @@ void ComboBox::restoreOwnDesign() {
     text_.clear();
 }
 
+const std::vector<TreeView::Item>& TreeView::items() const {
+    touch();
+    return items_;
+}
+
+void TreeView::setItems(std::vector<Item> items) {
+    touch();
+    items_ = std::move(items);
+    if (selected_ >= static_cast<int>(items_.size())) selected_ = static_cast<int>(items_.size()) - 1;
+    changed();
+}
+
+int TreeView::selected() const {
+    touch();
+    return selected_;
+}
+
+void TreeView::setSelected(int index) {
+    touch();
+    selected_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    changed();
+}
+
+bool TreeView::select(int index) {
+    if (!usable() || index < 0 || index >= static_cast<int>(items_.size())) return false;
+    bool taken = true;
+    if (selectHandler_)
+        form().windows().dispatch({form(), this}, [&] { taken = selectHandler_(index); });
+    if (taken) selected_ = index;
+    changed();
+    return taken;
+}
+
+bool TreeView::press(Key key) {
+    if (!usable() || !keyHandler_) return false;
+    form().windows().dispatch({form(), this}, [&] { keyHandler_(key); });
+    return true;
+}
+
+void TreeView::restoreOwnDesign() {
+    items_.clear();
+    selected_ = -1;
+}
+
 MenuEntry::MenuEntry(Form& form, std::string name, std::string menu, std::string caption,
                      std::string shortcut)
     : Control(form, std::move(name)),

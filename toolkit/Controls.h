@@ -169,6 +169,38 @@ private:
     std::function<void()> handler_;
 };
 
+// Items shown as a tree, in order, each with its depth below the first
+// level. The user selects one, or presses Entf or Einfg on the tree; the
+// selection handler may refuse a selection, which then stays where it was.
+class TreeView : public Control {
+public:
+    struct Item {
+        int depth = 0;
+        std::string text;
+        bool operator==(const Item&) const = default;
+    };
+    enum class Key { Delete, Insert };
+
+    using Control::Control;
+    const std::vector<Item>& items() const;
+    // New items; the selection keeps its place while that is still there.
+    void setItems(std::vector<Item> items);
+    int selected() const;  // -1: none
+    void setSelected(int index);
+    // The user selects the item at `index`: true when it was taken.
+    bool select(int index);
+    bool press(Key key);
+    void onSelect(std::function<bool(int)> handler) { selectHandler_ = std::move(handler); }
+    void onKey(std::function<void(Key)> handler) { keyHandler_ = std::move(handler); }
+
+private:
+    void restoreOwnDesign() override;
+    std::vector<Item> items_;
+    int selected_ = -1;
+    std::function<bool(int)> selectHandler_;
+    std::function<void(Key)> keyHandler_;
+};
+
 class MenuEntry : public Control {
 public:
     // `caption` marks its access key with "&"; `shortcut` reads "Ctrl+S".

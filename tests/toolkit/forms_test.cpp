@@ -25,6 +25,7 @@ public:
     tk::TextField hidden{*this, "txtHidden"};
     tk::Button ok{*this, "cmdOk", "OK"};
     tk::ComboBox box{*this, "cboBox"};
+    tk::TreeView tree{*this, "tvwTree"};
     tk::MenuEntry menu{*this, "mnuItem", "Datei", "&Drucken", "Ctrl+D"};
 
 protected:
@@ -68,6 +69,21 @@ TEST(Forms, TypingStopsAtTheMaximumLength) {
     form.kv.enter("Wärme");  // characters, not bytes
     EXPECT_EQ(form.kv.text(), "Wärm");
     EXPECT_FALSE(form.hidden.enter("1"));  // a hidden field takes no input
+}
+
+// A selection the handler refuses stays where it was; new items keep the
+// selection's place while it is there.
+TEST(Forms, ATreeKeepsItsSelectionUnlessTheHandlerTakesAnother) {
+    tk::ScriptedWindowSystem windows;
+    Sample form(windows);
+    form.showModeless();
+    form.tree.setItems({{0, "Projekt"}, {1, "Stromkreis"}, {2, "TS 07"}});
+    form.tree.onSelect([](int index) { return index != 1; });
+    EXPECT_TRUE(form.tree.select(2));
+    EXPECT_FALSE(form.tree.select(1));
+    EXPECT_EQ(form.tree.selected(), 2);
+    form.tree.setItems({{0, "Projekt"}, {1, "Stromkreis"}});
+    EXPECT_EQ(form.tree.selected(), 1);
 }
 
 // Modal forms nest and block the others; a fault gives the modal place back.
