@@ -1,8 +1,13 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "circuit/MainFormRules.h"
 #include "hydraulics/PipeTables.h"
@@ -98,7 +103,7 @@ std::string boundsText(const FieldRule& rule) {
            tk::standardText(std::ceil(rule.upper) - 1);
 }
 
-bool hasControlCharacter(const std::string& text) {
+bool hasControlCharacter(std::string_view text) {
     for (char c : text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
     return false;
@@ -106,13 +111,44 @@ bool hasControlCharacter(const std::string& text) {
 
 std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// The file's values as the parser hands them over, in one flat list in
+// which the entries of each object or list stand side by side.
+struct Span {
+    std::uint32_t from = 0;
+    std::uint32_t length = 0;
+};
+
+struct Value {
+    enum class Kind : std::uint8_t { Null, Flag, Number, Text, Object, List };
+    Kind kind = Kind::Null;
+    bool flag = false;
+    double number = 0;
+    Span text;
+    Span key;  // within an object
+    std::uint32_t first = 0;  // entries, in Tree::values
+    std::uint32_t count = 0;
+};
+
+struct Tree {
+    std::string characters;  // of every key and text
+    std::vector<Value> values;
+    Value root;
+
+    std::string_view chars(Span span) const {
+        return std::string_view(characters).substr(span.from, span.length);
+    }
+    const Value& entry(const Value& container, std::size_t k) const {
+        return values[container.first + k];
+    }
+};
+
 // A value of the file and its place, "kreise/2/teilstrecken/5", which is
 // spelt out only for a refusal.
 class Node {
 public:
-    explicit Node(const Json& value) : value_(value) {}
-    Node(const Json& value, const Node* parent, std::string_view key, std::size_t index)
-        : value_(value), parent_(parent), key_(key), index_(index) {}
+    explicit Node(const Tree& tree) : tree_(tree), value_(tree.root) {}
+    Node(const Value& value, const Node* parent, std::string_view key, std::size_t index)
+        : tree_(parent->tree_), value_(value), parent_(parent), key_(key), index_(index) {}
 
     [[noreturn]] void refuse(const std::string& what) const {
         const std::string where = place();
@@ -121,26 +157,26 @@ public:
 
     // An object with exactly these keys; the optional ones may be missing.
     void keys(Keys required, Keys optional = {}) const {
-        if (!value_.is_object()) refuse("ist kein Objekt");
-        for (const auto& [key, value] : value_.items())
-            if (!contains(required, key) && !contains(optional, key))
-                refuse("unbekannter Schlüssel " + inQuotes(key));
+        if (!is(Value::Kind::Object)) refuse("ist kein Objekt");
+        if (const auto unknown = firstUnknownKey(required, optional))
+            refuse("unbekannter Schlüssel " + inQuotes(*unknown));
         for (std::string_view key : required)
             if (!has(key)) refuse("Schlüssel " + inQuotes(key) + " fehlt");
     }
-    bool has(std::string_view key) const { return value_.contains(key); }
-    Node at(std::string_view key) const { return {*value_.find(key), this, key, 0}; }
-    Node at(std::size_t index) const { return {value_.at(index), this, {}, index}; }
+    bool is(Value::Kind kind) const { return value_.kind == kind; }
+    bool has(std::string_view key) const { return find(key) != nullptr; }
+    Node at(std::string_view key) const { return {*find(key), this, key, 0}; }
+    Node at(std::size_t index) const { return {tree_.entry(value_, index), this, {}, index}; }
     // A list of at most `most` entries.
     std::size_t list(std::size_t most, std::string_view entries) const {
-        if (!value_.is_array()) refuse("ist keine Liste");
-        if (value_.size() > most)
+        if (!is(Value::Kind::List)) refuse("ist keine Liste");
+        if (value_.count > most)
             refuse("mehr als " + std::to_string(most) + " " + std::string(entries));
-        return value_.size();
+        return value_.count;
     }
     double number() const {
-        if (!value_.is_number()) refuse("ist keine Zahl");
-        return value_.get<double>();
+        if (!is(Value::Kind::Number)) refuse("ist keine Zahl");
+        return value_.number;
     }
     double whole() const {
         const double value = number();
@@ -158,19 +194,37 @@ public:
         return static_cast<std::int16_t>(ruled(rule));
     }
     bool flag() const {
-        if (!value_.is_boolean()) refuse("ist kein Wahrheitswert");
-        return value_.get<bool>();
+        if (!is(Value::Kind::Flag)) refuse("ist kein Wahrheitswert");
+        return value_.flag;
+    }
+    std::string_view textView() const {
+        if (!is(Value::Kind::Text)) refuse("ist kein Text");
+        return tree_.chars(value_.text);
     }
     std::string text() const {
-        if (!value_.is_string()) refuse("ist kein Text");
-        std::string text = value_.get<std::string>();
+        const std::string_view text = textView();
         if (hasControlCharacter(text)) refuse("enthält ein Steuerzeichen");
-        return text;
+        return std::string(text);
     }
 
 private:
     static bool contains(Keys keys, std::string_view key) {
         return std::find(keys.begin(), keys.end(), key) != keys.end();
+    }
+    const Value* find(std::string_view key) const {
+        for (std::size_t k = 0; k < value_.count; ++k)
+            if (tree_.chars(tree_.entry(value_, k).key) == key) return &tree_.entry(value_, k);
+        return nullptr;
+    }
+    // The first in the order of the keys' bytes, as the refusal names it.
+    std::optional<std::string_view> firstUnknownKey(Keys required, Keys optional) const {
+        std::optional<std::string_view> first;
+        for (std::size_t k = 0; k < value_.count; ++k) {
+            const std::string_view key = tree_.chars(tree_.entry(value_, k).key);
+            if (!contains(required, key) && !contains(optional, key) && (!first || key < *first))
+                first = key;
+        }
+        return first;
     }
     std::string place() const {
         if (!parent_) return {};
@@ -178,7 +232,8 @@ private:
         const std::string step = key_.empty() ? std::to_string(index_ + 1) : std::string(key_);
         return up.empty() ? step : up + "/" + step;
     }
-    const Json& value_;
+    const Tree& tree_;
+    const Value& value_;
     const Node* parent_ = nullptr;
     std::string_view key_;
     std::size_t index_ = 0;
@@ -370,40 +425,106 @@ private:
     std::optional<Ids> ids_;
 };
 
-// Counts the nesting while the parser reads, and refuses an object that
-// names a key twice (the parser would keep the last).
-class ParseWatch {
+// Builds the tree as the parser reads. Refuses nesting deeper than
+// kMaxDepth when it opens, and an object that names a key twice when it
+// closes, so that the first fault in the file is the one told.
+class TreeBuilder {
 public:
-    bool operator()(int, Json::parse_event_t event, Json& parsed) {
-        using E = Json::parse_event_t;
-        switch (event) {
-            case E::object_start:
-            case E::array_start:
-                if (++depth_ > kMaxDepth)
-                    throw Refused{"Die Datei ist tiefer als " + std::to_string(kMaxDepth) +
-                                  " Ebenen verschachtelt."};
-                keys_.push_back(0);
-                break;
-            case E::key:
-                ++keys_.back();
-                break;
-            case E::object_end:
-                if (parsed.size() != keys_.back())
-                    throw Refused{"Ein Objekt der Datei nennt einen Schlüssel zweimal."};
-                [[fallthrough]];
-            case E::array_end:
-                --depth_;
-                keys_.pop_back();
-                break;
-            case E::value:
-                break;
-        }
+    explicit TreeBuilder(Tree& tree) : tree_(tree) {}
+
+    bool null() { return add(Value{}); }
+    bool boolean(bool flag) {
+        Value value = of(Value::Kind::Flag);
+        value.flag = flag;
+        return add(value);
+    }
+    bool number_integer(std::int64_t number) { return addNumber(static_cast<double>(number)); }
+    bool number_unsigned(std::uint64_t number) { return addNumber(static_cast<double>(number)); }
+    bool number_float(double number, const std::string&) { return addNumber(number); }
+    bool string(std::string& text) {
+        Value value = of(Value::Kind::Text);
+        value.text = keep(text);
+        return add(value);
+    }
+    bool binary(Json::binary_t&) { return add(Value{}); }
+    bool key(std::string& key) {
+        key_ = keep(key);
         return true;
     }
+    bool start_object(std::size_t) { return open(Value::Kind::Object); }
+    bool start_array(std::size_t) { return open(Value::Kind::List); }
+    bool end_object() {
+        if (namesAKeyTwice())
+            throw Refused{"Ein Objekt der Datei nennt einen Schlüssel zweimal."};
+        return close();
+    }
+    bool end_array() { return close(); }
+    template <typename Error>
+    bool parse_error(std::size_t, const std::string&, const Error& error) {
+        throw error;
+    }
+
+    void finish() { tree_.root = pending_.front(); }
 
 private:
-    int depth_ = 0;
-    std::vector<std::size_t> keys_;
+    static Value of(Value::Kind kind) {
+        Value value;
+        value.kind = kind;
+        return value;
+    }
+    bool addNumber(double number) {
+        Value value = of(Value::Kind::Number);
+        value.number = number;
+        return add(value);
+    }
+    bool add(Value value) {
+        value.key = std::exchange(key_, {});
+        pending_.push_back(value);
+        return true;
+    }
+    Span keep(const std::string& text) {
+        const Span span{static_cast<std::uint32_t>(tree_.characters.size()),
+                        static_cast<std::uint32_t>(text.size())};
+        tree_.characters += text;
+        return span;
+    }
+    bool open(Value::Kind kind) {
+        if (open_.size() + 1 > kMaxDepth)
+            throw Refused{"Die Datei ist tiefer als " + std::to_string(kMaxDepth) +
+                          " Ebenen verschachtelt."};
+        open_.push_back(pending_.size());
+        return add(of(kind));
+    }
+    // The open container's entries move behind those already closed.
+    bool close() {
+        const std::size_t at = open_.back();
+        open_.pop_back();
+        Value& container = pending_[at];
+        container.first = static_cast<std::uint32_t>(tree_.values.size());
+        container.count = static_cast<std::uint32_t>(pending_.size() - at - 1);
+        tree_.values.insert(tree_.values.end(), pending_.begin() + at + 1, pending_.end());
+        pending_.resize(at + 1);
+        return true;
+    }
+    bool namesAKeyTwice() {
+        const auto first = pending_.begin() + static_cast<std::ptrdiff_t>(open_.back()) + 1;
+        if (pending_.end() - first <= 16) {
+            for (auto it = first; it != pending_.end(); ++it)
+                for (auto other = first; other != it; ++other)
+                    if (tree_.chars(other->key) == tree_.chars(it->key)) return true;
+            return false;
+        }
+        keys_.clear();
+        for (auto it = first; it != pending_.end(); ++it) keys_.push_back(tree_.chars(it->key));
+        std::sort(keys_.begin(), keys_.end());
+        return std::adjacent_find(keys_.begin(), keys_.end()) != keys_.end();
+    }
+
+    Tree& tree_;
+    std::vector<Value> pending_;    // the entries of the open containers
+    std::vector<std::size_t> open_;  // where each open container stands in pending_
+    Span key_;
+    std::vector<std::string_view> keys_;
 };
 
 std::size_t lineOf(std::string_view bytes, std::size_t position) {
@@ -411,21 +532,28 @@ std::size_t lineOf(std::string_view bytes, std::size_t position) {
     return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + end, '\n'));
 }
 
-Json parse(std::string_view bytes) {
+Tree parse(std::string_view bytes) {
+    Tree tree;
+    tree.values.reserve(bytes.size() / 16);
+    tree.characters.reserve(bytes.size() / 4);
+    TreeBuilder builder(tree);
     try {
-        return Json::parse(bytes.begin(), bytes.end(), ParseWatch{});
+        Json::sax_parse(bytes.begin(), bytes.end(), &builder);
     } catch (const Json::parse_error& e) {
         throw Refused{"Die Datei ist kein gültiges JSON (Zeile " +
                       std::to_string(lineOf(bytes, e.byte)) + ")."};
     } catch (const Json::exception&) {
         throw Refused{"Die Datei ist kein gültiges JSON."};
     }
+    builder.finish();
+    return tree;
 }
 
-ReadOutcome readJson(const Json& json) {
-    const Node root(json);
-    const bool ours = json.is_object() && json.contains("format") && json["format"].is_string() &&
-                      json["format"].get<std::string>() == kFormat;
+ReadOutcome readTree(const Tree& tree) {
+    const Node root(tree);
+    const bool ours = root.is(Value::Kind::Object) && root.has("format") &&
+                      root.at("format").is(Value::Kind::Text) &&
+                      root.at("format").textView() == kFormat;
     if (!ours) return {std::nullopt, 0, "Die Datei ist keine Rohrweiten-Projektdatei."};
     if (!root.has("version")) root.refuse("Schlüssel \"version\" fehlt");
     const int version = static_cast<int>(root.at("version").ruled(kVersionRule));
@@ -439,7 +567,7 @@ ReadOutcome readProjectFile(std::string_view bytes) {
     if (bytes.size() > workfile::kMaxFileBytes)
         return {std::nullopt, 0, "Die Datei ist größer als 16 MiB."};
     try {
-        return readJson(parse(bytes));
+        return readTree(parse(bytes));
     } catch (const Refused& refused) {
         return {std::nullopt, 0, refused.reason};
     }

@@ -2,6 +2,9 @@
 #include <charconv>
 #include <cstdint>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "projectfile/Keys.h"
 #include "projectfile/ProjectFile.h"
@@ -11,66 +14,93 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// An object whose keys stand in the order in which they are added.
+class Object {
+public:
+    explicit Object(std::size_t size) { entries().reserve(size); }
+    template <typename Value>
+    Object& add(std::string_view key, Value&& value) {
+        entries().emplace_back(std::string(key), Json(std::forward<Value>(value)));
+        return *this;
+    }
+    Json done() { return std::move(json_); }
+
+private:
+    Json::object_t& entries() { return json_.get_ref<Json::object_t&>(); }
+    Json json_ = Json::object();
+};
+
 Json temperature(const project::Temperature& t) {
-    return Json{{"wert", t.value}, {"text", t.text}};
+    return Object(2).add("wert", t.value).add("text", t.text).done();
 }
 
 Json valve(const project::Valve& v) {
-    return Json{{"kv", v.kv},
-                {"text", v.shownText},
-                {"zaehltext", v.countingText},
-                {"dialog", kDialogNames.at(static_cast<std::size_t>(v.dialog))},
-                {"hersteller", v.maker},
-                {"modell", v.model}};
+    return Object(6)
+        .add("kv", v.kv)
+        .add("text", v.shownText)
+        .add("zaehltext", v.countingText)
+        .add("dialog", kDialogNames.at(static_cast<std::size_t>(v.dialog)))
+        .add("hersteller", v.maker)
+        .add("modell", v.model)
+        .done();
 }
 
 Json inputs(const project::SectionInputs& in) {
-    return Json{{"nummer", in.number},
-                {"laenge", in.length},
-                {"geschwindigkeit", in.designVelocity},
-                {"dn", in.dn},
-                {"ventil", valve(in.valve)},
-                {"verbraucherzeichen", static_cast<double>(in.consumerFlag)},
-                {"boegen", in.counts.bends},
-                {"tStuecke", in.counts.tees},
-                {"anbindungen", in.counts.connections},
-                {"reduzierungen", in.counts.reducers}};
+    return Object(10)
+        .add("nummer", in.number)
+        .add("laenge", in.length)
+        .add("geschwindigkeit", in.designVelocity)
+        .add("dn", in.dn)
+        .add("ventil", valve(in.valve))
+        .add("verbraucherzeichen", static_cast<double>(in.consumerFlag))
+        .add("boegen", in.counts.bends)
+        .add("tStuecke", in.counts.tees)
+        .add("anbindungen", in.counts.connections)
+        .add("reduzierungen", in.counts.reducers)
+        .done();
 }
 
 Json section(const project::Section& s) {
     Json consumers = Json::array();
+    consumers.get_ref<Json::array_t&>().reserve(s.consumers.size());
     for (const project::Consumer& c : s.consumers)
-        consumers.push_back(Json{{"nummer", c.number}, {"leistung", c.load}});
-    Json out{{"id", s.id}, {"verbraucher", std::move(consumers)}};
-    if (s.inputs) out["eingaben"] = inputs(*s.inputs);
-    if (s.correctedDn) out["korrekturDn"] = *s.correctedDn;
-    return out;
+        consumers.push_back(Object(2).add("nummer", c.number).add("leistung", c.load).done());
+    Object out(4);
+    out.add("id", s.id).add("verbraucher", std::move(consumers));
+    if (s.inputs) out.add("eingaben", inputs(*s.inputs));
+    if (s.correctedDn) out.add("korrekturDn", *s.correctedDn);
+    return out.done();
 }
 
 Json circuit(const project::Circuit& c) {
     Json sections = Json::array();
+    sections.get_ref<Json::array_t&>().reserve(c.sections.size());
     for (const project::Section& s : c.sections) sections.push_back(section(s));
-    return Json{{"id", c.id},
-                {"strang", c.riser},
-                {"verbraucher", c.consumerNumber},
-                {"gemeinsam", c.sharedSections},
-                {"gemeinsamFertig", c.sharedSectionsDone},
-                {"teilstrecken", std::move(sections)},
-                {"fertig", c.finished}};
+    return Object(7)
+        .add("id", c.id)
+        .add("strang", c.riser)
+        .add("verbraucher", c.consumerNumber)
+        .add("gemeinsam", c.sharedSections)
+        .add("gemeinsamFertig", c.sharedSectionsDone)
+        .add("teilstrecken", std::move(sections))
+        .add("fertig", c.finished)
+        .done();
 }
 
 Json documentJson(const project::Document& d) {
     Json circuits = Json::array();
     for (const project::Circuit& c : d.circuits) circuits.push_back(circuit(c));
-    return Json{{"format", kFormat},
-                {"version", kVersion},
-                {"kopf", d.header},
-                {"rohrart", d.material},
-                {"vorlauf", temperature(d.supplyTemperature)},
-                {"ruecklauf", temperature(d.returnTemperature)},
-                {"zeilenschaetzungen", d.lineEstimates},
-                {"naechsteId", d.nextId},
-                {"kreise", std::move(circuits)}};
+    return Object(9)
+        .add("format", kFormat)
+        .add("version", kVersion)
+        .add("kopf", d.header)
+        .add("rohrart", d.material)
+        .add("vorlauf", temperature(d.supplyTemperature))
+        .add("ruecklauf", temperature(d.returnTemperature))
+        .add("zeilenschaetzungen", d.lineEstimates)
+        .add("naechsteId", d.nextId)
+        .add("kreise", std::move(circuits))
+        .done();
 }
 
 template <typename Number>
@@ -137,10 +167,19 @@ void appendValue(std::string& out, const Json& value, std::size_t indent) {
     }
 }
 
+// About what the file takes: a section with its inputs fills some 500
+// bytes.
+std::size_t expectedLength(const project::Document& d) {
+    std::size_t sections = 0;
+    for (const project::Circuit& c : d.circuits) sections += c.sections.size();
+    return 4096 + 512 * sections;
+}
+
 }  // namespace
 
 std::string projectFileText(const project::Document& document) {
     std::string text;
+    text.reserve(expectedLength(document));
     appendValue(text, documentJson(document), 0);
     text += '\n';
     return text;
