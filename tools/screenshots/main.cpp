@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include <string_view>
+
 #include "shell/Program.h"
 #include "tests/support/TestDoubles.h"
 
@@ -102,8 +104,9 @@ void titleAndReadMe() {
     save("frmRhrAnzeigeLesen", "liesmich.png");
 }
 
-// A new start that opens the saved file in the display window.
-void openedFile(const QString& saved) {
+// A new start that opens a saved file through the project header's menu
+// `entry` and takes the picture of the form that shows it.
+void reopened(const QString& saved, const char* entry, const char* form, const char* picture) {
     tk::RecordingMessageBox messages;
     tk::ScriptedFileDialog files;
     files.answers = {saved.toStdString()};
@@ -111,24 +114,10 @@ void openedFile(const QString& saved) {
     program = &running;
     running.start();
     waitFor("frmPersoForm2");
-    running.window("frmPersoForm2")->menuAction("mnuItemOpen")->trigger();
-    save("frmForm4", "anzeige-geladene-datei.png");
-}
-
-// A new start that opens the saved project from the project header: the
-// remaining-sections form where the work stood.
-void openedProject(const QString& saved) {
-    tk::RecordingMessageBox messages;
-    tk::ScriptedFileDialog files;
-    files.answers = {saved.toStdString()};
-    shell::Program running(&messages, &files);
-    program = &running;
-    running.start();
-    waitFor("frmPersoForm2");
-    running.window("frmPersoForm2")->menuAction("mnuProjektOeffnen")->trigger();
-    waitFor("frmRohrDm");
-    program->window("frmRohrDm")->resize(1130, 740);
-    save("frmRohrDm", "projekt-geoeffnet.png");
+    running.window("frmPersoForm2")->menuAction(entry)->trigger();
+    waitFor(form);
+    if (std::string_view(form) == "frmRohrDm") program->window(form)->resize(1130, 740);
+    save(form, picture);
 }
 
 }  // namespace
@@ -220,8 +209,9 @@ int main(int argc, char* argv[]) {
     files.answers = {project.toStdString()};
     running.window(rest)->menuAction("mnuProjektSpeichern")->trigger();
     const bool quiet = messages.shown.empty();
-    openedFile(saved);
-    openedProject(project);
+    // The work file in the display window; the project where the work stood.
+    reopened(saved, "mnuItemOpen", "frmForm4", "anzeige-geladene-datei.png");
+    reopened(project, "mnuProjektOeffnen", "frmRohrDm", "projekt-geoeffnet.png");
     QFile::remove(saved);
     QFile::remove(project);
     return quiet ? 0 : 1;
