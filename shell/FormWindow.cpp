@@ -513,10 +513,11 @@ void FormWindow::pointerChanged() {
         unsetCursor();
 }
 
-// Esc in a modal dialog closes it like its title bar.
+// Esc in a modal dialog closes it like its title bar, unless its form
+// takes the key for itself.
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && form_.modal() && form_.acceptsInput()) {
-        form_.userClosed();
+        form_.userPressedEscape();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -120,6 +120,13 @@ void TextField::setReadOnly(bool readOnly) {
     changed();
 }
 
+bool TextField::apply() {
+    if (!usable() || readOnly_ || !applyHandler_) return true;
+    bool taken = true;
+    form().windows().dispatch({form(), this}, [&] { taken = applyHandler_(); });
+    return taken;
+}
+
 bool TextField::enter(std::string_view text) {
     if (!usable() || readOnly_) return false;
     setText(maxLength_ > 0 ? firstCharacters(text, static_cast<std::size_t>(maxLength_))
@@ -293,6 +300,17 @@ MenuEntry::MenuEntry(Form& form, std::string name, std::string menu, std::string
       menu_(std::move(menu)),
       caption_(std::move(caption)),
       shortcut_(std::move(shortcut)) {}
+
+void MenuEntry::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    changed();
+}
+
+MenuEntry& MenuEntry::designSecondShortcut(std::string shortcut) {
+    secondShortcut_ = std::move(shortcut);
+    return *this;
+}
 
 bool MenuEntry::click() {
     if (!usable()) return false;

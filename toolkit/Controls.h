@@ -88,12 +88,21 @@ public:
     // The window layer reports a user edit it has already limited.
     void userEdited(std::string text);
 
+    // A field that takes its text by itself rather than through a button:
+    // the user applies it with Enter or by leaving it. The handler says
+    // whether the text was taken; a refused field keeps the focus.
+    void onApply(std::function<bool()> handler) { applyHandler_ = std::move(handler); }
+    bool appliesItself() const { return static_cast<bool>(applyHandler_); }
+    // The user pressed Enter in the field or left it: true when taken.
+    bool apply();
+
 private:
     void restoreOwnDesign() override {
         text_.clear();
         readOnly_ = designReadOnly_;
     }
     std::string text_;
+    std::function<bool()> applyHandler_;
     int maxLength_ = 0;
     bool multiLine_ = false;
     bool designReadOnly_ = false;
@@ -208,7 +217,12 @@ public:
               std::string shortcut);
     const std::string& menu() const { return menu_; }
     const std::string& caption() const { return caption_; }
+    // A caption that names what the entry would do now.
+    void setCaption(std::string caption);
     const std::string& shortcut() const { return shortcut_; }
+    // A further key that does the same ("Ctrl+Shift+Z" beside "Ctrl+Y").
+    MenuEntry& designSecondShortcut(std::string shortcut);
+    const std::string& secondShortcut() const { return secondShortcut_; }
     void onClick(std::function<void()> handler) { handler_ = std::move(handler); }
     bool click();
 
@@ -216,6 +230,7 @@ private:
     std::string menu_;
     std::string caption_;
     std::string shortcut_;
+    std::string secondShortcut_;
     std::function<void()> handler_;
 };
 

@@ -74,6 +74,10 @@ void Form::userClosed() {
     windows_.dispatch({*this}, [this] { Form_QueryUnload(); });
 }
 
+void Form::userPressedEscape() {
+    windows_.dispatch({*this}, [this] { Form_KeyEscape(); });
+}
+
 bool Form::acceptsInput() const {
     if (!loaded_ || !visible_ || windows_.ended()) return false;
     const Form* top = windows_.topModal();

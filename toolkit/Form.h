@@ -74,6 +74,9 @@ public:
     virtual void Form_QueryUnload() { unload(); }
     // The same, as an event of the user: through the window system's guard.
     void userClosed();
+    // Esc in a modal form; it closes the form unless the form says otherwise.
+    virtual void Form_KeyEscape() { Form_QueryUnload(); }
+    void userPressedEscape();
 
 protected:
     // Runs once per load, after the design values are back.
