@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "bench/Project.h"
+#include "editing/Edits.h"
+#include "editing/Tree.h"
 #include "listing/FormatMask.h"
 #include "listing/Listing.h"
 #include "listing/RemainingListing.h"
@@ -67,6 +69,42 @@ void computeBaseline(benchmark::State& s) {
 void calculateOurs(benchmark::State& s) {
     project();  // the document built and checked outside the timing
     for (auto _ : s) benchmark::DoNotOptimize(steps::calculate(document()));
+}
+
+// --- One edit against one calculation ---
+
+// Sets the length of a section in the middle of the critical circuit.
+editing::Change lengthChange(double length) {
+    return [length](project::Document& changed) {
+        changed.circuits.front().sections[bench::kSections / 2].inputs->length = length;
+        return steps::Outcome{};
+    };
+}
+
+// One edit as the editor takes it: the length changed and the document
+// calculated again, which writes the main form's listing; then the tree
+// texts and the remaining-sections form's listing made anew, and each
+// listing handed to its form's box.
+// The length goes back and forth between two values, so that every edit is
+// a real change of the document before it.
+void editOurs(benchmark::State& s) {
+    project::Document edited = document();
+    bool longer = false;
+    for (auto _ : s) {
+        longer = !longer;
+        editing::Outcome outcome = editing::apply(edited, lengthChange(longer ? 12.0 : 11.0));
+        if (!outcome.document) {
+            std::fprintf(stderr, "%s\n", outcome.refusal->text.c_str());
+            std::abort();
+        }
+        edited = std::move(*outcome.document);
+        const steps::Calculation& calculation = *outcome.calculation;
+        benchmark::DoNotOptimize(editing::treeItems(edited, calculation.results));
+        std::string mainFormBox = calculation.criticalListing;
+        benchmark::DoNotOptimize(mainFormBox);
+        std::string remainingFormBox = steps::remainingStageListing(calculation);
+        benchmark::DoNotOptimize(remainingFormBox);
+    }
 }
 
 // --- Both listings ---
@@ -342,6 +380,7 @@ public:
         const Phase phases[] = {
             {"Rechnen (ganzes Projekt)", "computeOurs", "computeBaseline", 2.0},
             {"Dokument berechnen", "calculateOurs", "computeOurs", 1.5},
+            {"Eine Bearbeitung des Projekts", "editOurs", "calculateOurs", 3.0},
             {"Beide Listen", "listingsOurs", "listingsBaseline", 1.5},
             {"Arbeitsdatei schreiben und lesen", "workFileOurs", "workFileBaseline", 3.0},
             {"Projektdatei schreiben und lesen", "projectFileOurs", "projectFileBaseline", 3.0},
@@ -372,6 +411,7 @@ private:
 BENCHMARK(computeOurs)->Repetitions(11);
 BENCHMARK(computeBaseline)->Repetitions(11);
 BENCHMARK(calculateOurs)->Repetitions(11);
+BENCHMARK(editOurs)->Repetitions(11);
 BENCHMARK(listingsOurs)->Repetitions(11);
 BENCHMARK(listingsBaseline)->Repetitions(11);
 BENCHMARK(workFileOurs)->Repetitions(11);
