@@ -87,10 +87,25 @@ const forms::PhaseTable& mainPhaseTable() {
 
 namespace {
 
+bool editable(const calc::CalcState& state) {
+    switch (static_cast<MainPhase>(state.mainPhase)) {
+        case MainPhase::SectionComputed:
+        case MainPhase::NextSection:
+        case MainPhase::CircuitFinished:
+        case MainPhase::Resumed:
+            return true;
+        default:
+            return false;
+    }
+}
+
 const forms::WorkflowKind& mainFormKind() {
-    static const forms::WorkflowKind kind{"frmHaupt", "&Arbeitunterbrechen",
-                                          forms::ReportPart::CriticalCircuit, mainPhaseTable(),
-                                          &calc::CalcState::mainPhase};
+    static const forms::WorkflowKind kind{"frmHaupt",
+                                          "&Arbeitunterbrechen",
+                                          forms::ReportPart::CriticalCircuit,
+                                          mainPhaseTable(),
+                                          &calc::CalcState::mainPhase,
+                                          editable};
     return kind;
 }
 

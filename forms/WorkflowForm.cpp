@@ -26,6 +26,8 @@ WorkflowForm::WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind,
     mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
+    mnuProjektBearbeiten.designDisabled();
+    mnuProjektBearbeiten.onClick([this] { mnuProjektBearbeiten_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
     mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
 }
@@ -55,6 +57,8 @@ void WorkflowForm::mnuExitItem_Click() {
     windows().endProgram();
 }
 
+void WorkflowForm::mnuProjektBearbeiten_Click() { services_.editProject(*this); }
+
 void WorkflowForm::mnuItemAnleitung_Click() { services_.showGuide(); }
 
 // Closing the window ends the program like "Beenden", rather than leaving
@@ -79,6 +83,7 @@ void WorkflowForm::showStep(int phase) {
 void WorkflowForm::enableProjectEntries() {
     for (tk::MenuEntry* entry : {&mnuProjektSpeichern, &mnuProjektSpeichernUnter})
         entry->setEnabled(state_.document.has_value());
+    mnuProjektBearbeiten.setEnabled(state_.document.has_value() && kind_.editable(state_));
 }
 
 void WorkflowForm::redrawListing() {

@@ -24,6 +24,9 @@ struct WorkflowKind {
     ReportPart reportPart;         // what "&Drucken" prints
     const PhaseTable& phases;
     std::int16_t calc::CalcState::*phase;  // where the form's step is recorded
+    // True in the steps where no section is half entered, so that the
+    // project may be edited.
+    bool (*editable)(const calc::CalcState& state);
 };
 
 class WorkflowForm : public tk::Form {
@@ -38,10 +41,12 @@ public:
     void mnuSaveItem_Click();
     void mnuPrinterItem_Click();
     void mnuItemArbeitunterbrechen_Click();
+    void mnuProjektBearbeiten_Click();
     void mnuExitItem_Click();
     void mnuItemAnleitung_Click();
     void Form_QueryUnload() override;
-    // The project entries of "Datei" are open while there is a document.
+    // The project entries of "Datei" are open while there is a document,
+    // "Projekt bearbeiten…" only in the steps where no section is half entered.
     void enableProjectEntries();
     // Draws the listing box anew from the planner's document; work without
     // one keeps what the box shows.
@@ -57,6 +62,8 @@ public:
     tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
     tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
     tk::MenuEntry mnuItemArbeitunterbrechen;
+    tk::MenuEntry mnuProjektBearbeiten{*this, "mnuProjektBearbeiten", "Bearbeiten",
+                                       "Projekt &bearbeiten…", "Ctrl+B"};
     tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
 
 protected:

@@ -30,6 +30,9 @@ public:
     virtual bool saveProject(const tk::Form& owner, bool askName) = 0;
     // "Projekt ö&ffnen…": asks for a project file and shows its work.
     virtual void openProject(const tk::Form& owner) = 0;
+    // "Projekt &bearbeiten…": the editor over the form; the forms show the
+    // edited project once it closes.
+    virtual void editProject(const tk::Form& owner) = 0;
     // A step of a form has completed: the document may have changed.
     virtual void stepCompleted() = 0;
     // "&Anleitung" of the "&Hilfe" menu: the operating guide beside the

@@ -83,10 +83,31 @@ const forms::PhaseTable& remainingPhaseTable() {
 
 namespace {
 
+// The shared sections may be edited only before the first of them is added.
+bool editable(const calc::CalcState& state) {
+    switch (static_cast<RemainingPhase>(state.remainingPhase)) {
+        case RemainingPhase::Shared: {
+            const project::Circuit& last = state.document->circuits.back();
+            return last.finished || last.sharedSections.empty();
+        }
+        case RemainingPhase::Consumers:
+        case RemainingPhase::NextSection:
+        case RemainingPhase::SectionDone:
+        case RemainingPhase::RiserDone:
+        case RemainingPhase::Resumed:
+            return true;
+        default:
+            return false;
+    }
+}
+
 const forms::WorkflowKind& remainingFormKind() {
-    static const forms::WorkflowKind kind{"frmRohrDm", "Arbeitunterbrechen",
+    static const forms::WorkflowKind kind{"frmRohrDm",
+                                          "Arbeitunterbrechen",
                                           forms::ReportPart::WithRemainingSections,
-                                          remainingPhaseTable(), &calc::CalcState::remainingPhase};
+                                          remainingPhaseTable(),
+                                          &calc::CalcState::remainingPhase,
+                                          editable};
     return kind;
 }
 

@@ -115,7 +115,12 @@ bool ProjectSession::takeOver(project::Document document, std::string path) {
     fresh.document = document;
     fresh.savedDocument = std::move(document);
     fresh.projectPath = std::move(path);
-    // Both forms start afresh, so that nothing of the work before shows.
+    showWork(std::move(fresh));
+    return true;
+}
+
+// Both forms start afresh, so that nothing of the work before shows.
+void ProjectSession::showWork(calc::CalcState fresh) {
     main_.unload();
     rest_.unload();
     state_ = std::move(fresh);
@@ -124,7 +129,29 @@ bool ProjectSession::takeOver(project::Document document, std::string path) {
     else
         main_.showOpenedWork();
     showCaptions();
-    return true;
+}
+
+void ProjectSession::redrawListings() {
+    if (main_.loaded()) main_.redrawListing();
+    if (rest_.loaded()) rest_.redrawListing();
+}
+
+void ProjectSession::showEditedWork(const project::Document& before) {
+    if (!state_.document || *state_.document == before) return;
+    steps::Calculation calculated = steps::calculate(*state_.document);
+    if (calculated.refusal) return;  // the editor takes no document that refuses
+    calc::CalcState fresh = std::move(calculated.state);
+    fresh.document = std::move(state_.document);
+    fresh.savedDocument = std::move(state_.savedDocument);
+    fresh.projectPath = std::move(state_.projectPath);
+    fresh.recovered = state_.recovered;
+    showWork(std::move(fresh));
+    stepCompleted();
+}
+
+bool ProjectSession::showsUnsaved() const {
+    return state_.document && (!state_.projectPath.empty() || state_.recovered) &&
+           calc::projectUnsaved(state_);
 }
 
 void ProjectSession::stepCompleted() {
@@ -138,8 +165,7 @@ void ProjectSession::showCaptions() {
     std::string caption = kCaption;
     if (state_.document) {
         if (!state_.projectPath.empty()) caption += " – " + fileName(state_.projectPath);
-        if ((!state_.projectPath.empty() || state_.recovered) && calc::projectUnsaved(state_))
-            caption += " *";
+        if (showsUnsaved()) caption += " *";
     }
     main_.setCaption(caption);
     rest_.setCaption(caption);

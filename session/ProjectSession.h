@@ -38,6 +38,14 @@ public:
     // After every completed step: the captions follow, and the recovery
     // file takes the inputs.
     void stepCompleted();
+    // The editor changed the document: both forms draw their listings anew.
+    void redrawListings();
+    // The editor has closed on a document other than `before`: both forms
+    // show the recalculated work where its last circuit stands, with the
+    // project file and what was saved as before.
+    void showEditedWork(const project::Document& before);
+    // True while the captions mark inputs not yet saved.
+    bool showsUnsaved() const;
     // Both working forms' captions: "Kalvoranberechnung – <Datei>" with " *"
     // while the document differs from its file.
     void showCaptions();
@@ -61,6 +69,7 @@ private:
     std::optional<project::Document> readDocument(const std::string& path);
     bool writeDocument(const std::string& path);
     bool maySetAside();
+    void showWork(calc::CalcState fresh);
 
     calc::CalcState& state_;
     tk::MessageBox& messages_;

@@ -15,5 +15,6 @@ const FormLayout& titleLayout();
 const FormLayout& readMeLayout();
 const FormLayout& headerLayout();
 const FormLayout& displayLayout();
+const FormLayout& editorLayout();
 
 }  // namespace shell

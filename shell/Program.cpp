@@ -38,6 +38,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmHaupt_(windows_, state_, messages_, catalogue_, *this),
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
+      frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, session_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
           windows_, [this] { showHeader(); }, [this] { showReadMe(); }),
@@ -63,6 +64,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(frmHaupt_, mainFormLayout());
     add(frmRohrDm_, remainingFormLayout());
     add(frmForm4_, displayLayout());
+    add(frmProjektBearbeiten_, editorLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
 }
@@ -126,21 +128,30 @@ bool Program::saveProject(const tk::Form& owner, bool askName) {
     return session_.save(owner, askName);
 }
 
+// Another project ends the history of edits.
 void Program::openProject(const tk::Form& owner) {
     catalogue_.unloadBoth();
+    const std::optional<project::Document> before = state_.document;
     session_.open(owner);
+    if (state_.document != before) frmProjektBearbeiten_.forgetHistory();
 }
+
+void Program::editProject(const tk::Form&) { frmProjektBearbeiten_.edit(); }
 
 void Program::openProject() {
     openProject(frmPersoForm2_);
     if (frmHaupt_.visible() || frmRohrDm_.visible()) frmPersoForm2_.hide();
 }
 
-void Program::stepCompleted() { session_.stepCompleted(); }
+void Program::stepCompleted() {
+    frmProjektBearbeiten_.formStepCompleted();
+    session_.stepCompleted();
+}
 
 void Program::showRemainingSections(const std::string& listing) { frmRohrDm_.open(listing); }
 
 void Program::startNewWork() {
+    frmProjektBearbeiten_.forgetHistory();
     frmHaupt_.startCircuit();
     frmHaupt_.showModeless();
 }

@@ -9,6 +9,7 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
+#include "editor/FrmProjektBearbeiten.h"
 #include "forms/FaultGuard.h"
 #include "forms/WorkflowServices.h"
 #include "remaining/FrmRohrDm.h"
@@ -60,6 +61,7 @@ public:
     void showGuide() override;
     bool saveProject(const tk::Form& owner, bool askName) override;
     void openProject(const tk::Form& owner) override;
+    void editProject(const tk::Form& owner) override;
     void stepCompleted() override;
 
     // HeaderHandOver
@@ -69,6 +71,7 @@ public:
     void openProject() override;
 
     session::ProjectSession& session() { return session_; }
+    editor::FrmProjektBearbeiten& frmProjektBearbeiten() { return frmProjektBearbeiten_; }
 
 private:
     void showHeader();
@@ -86,6 +89,7 @@ private:
     circuit::FrmHaupt frmHaupt_;
     remaining::FrmRohrDm frmRohrDm_;
     session::ProjectSession session_;
+    editor::FrmProjektBearbeiten frmProjektBearbeiten_;
     bool recoveryOffered_ = false;
     workfile::FrmPersoForm2 frmPersoForm2_;
     FrmTitel2Rohr frmTitel2Rohr_;

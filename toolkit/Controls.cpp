@@ -204,6 +204,7 @@ void OptionButton::setValue(bool selected) {
 bool OptionButton::click() {
     if (!usable()) return false;
     setValue(true);
+    form().windows().dispatch({form(), this}, handler_);
     return true;
 }
 

@@ -148,12 +148,15 @@ public:
     bool value() const;
     // Selecting one option clears the others of its group.
     void setValue(bool selected);
+    // Runs after the user selected the option.
+    void onClick(std::function<void()> handler) { handler_ = std::move(handler); }
     bool click();
 
 private:
     void restoreOwnDesign() override { value_ = false; }
     std::string caption_;
     std::string group_;
+    std::function<void()> handler_;
     bool value_ = false;
 };
 

@@ -35,6 +35,7 @@ public:
         return true;
     }
     void openProject(const tk::Form&) override { calls.push_back("open project"); }
+    void editProject(const tk::Form&) override { calls.push_back("edit project"); }
     void stepCompleted() override {
         if (onStep) onStep();
     }

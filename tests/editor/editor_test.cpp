@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "editor/FrmProjektBearbeiten.h"
+#include "session/ProjectSession.h"
+#include "tests/editing/TypedProject.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ProjectHarness;
+using namespace testing_support::typed;
+
+const std::vector<Typed> kCritical = {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}};
+
+// The forms with their project session and the editor over them.
+struct EditorHarness : ProjectHarness {
+    EditorHarness()
+        : folder((fs::temp_directory_path() / ("rohrweiten-editor-" + std::to_string(::getpid())))
+                     .string()),
+          session(state, messages, files, folder, form, rest),
+          editor(windows, state, messages, catalogue, session) {
+        fs::create_directories(folder);
+        services.onStep = [this] {
+            editor.formStepCompleted();
+            session.stepCompleted();
+        };
+    }
+
+    // Opens the editor from the form in front; `user` works in it, and the
+    // editor is closed after unless the user closed it.
+    void edit(const std::function<void()>& user) {
+        windows.whenModal("frmProjektBearbeiten", [this, user] {
+            user();
+            if (editor.visible()) editor.cmdSchliessen.click();
+        });
+        tk::MenuEntry& entry =
+            rest.visible() ? rest.mnuProjektBearbeiten : form.mnuProjektBearbeiten;
+        ASSERT_TRUE(entry.enabled());
+        editor.edit();
+    }
+    // The tree item whose text begins so.
+    bool select(const std::string& start) {
+        const auto& items = editor.tvwProjekt.items();
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].text.starts_with(start)) return editor.tvwProjekt.select(static_cast<int>(i));
+        ADD_FAILURE() << "no item " << start;
+        return false;
+    }
+    // Types into a field and applies it as Enter does.
+    bool change(tk::TextField& field, const std::string& text) {
+        field.enter(text);
+        return field.apply();
+    }
+    std::string listing() const {
+        return (rest.visible() ? rest.txtAusgabeDN : form.txtAusgabeBerechn).text();
+    }
+
+    std::string folder;
+    tk::ScriptedFileDialog files;
+    session::ProjectSession session;
+    editor::FrmProjektBearbeiten editor;
+};
+
+// What the forms show and keep after the editor equals the project typed
+// fresh with the changed inputs.
+void expectAsTyped(const EditorHarness& edited, const ProjectHarness& typed) {
+    EXPECT_TRUE(edited.state.project() == typed.state.project());
+    const std::string& fresh =
+        (typed.rest.visible() ? typed.rest.txtAusgabeDN : typed.form.txtAusgabeBerechn).text();
+    EXPECT_EQ(edited.listing(), fresh);
+}
+
+TEST(Editor, ALengthChangedReachesEveryFurtherCircuitAndTheForms) {
+    EditorHarness h;
+    type(h, h.form.optStahlrohr, kCritical, kFurther);
+    const steps::Results before = steps::calculate(*h.state.document).results;
+    h.edit([&] {
+        ASSERT_TRUE(h.select("TS 07"));
+        ASSERT_TRUE(h.change(h.editor.txtTeilstrckmtr, "12"));
+        EXPECT_EQ(h.editor.tvwProjekt.items()[2].text, "TS 07 – 12,00 m – DN 15");
+        EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: Länge TS 07");
+        // The forms behind follow at once.
+        EXPECT_EQ(h.rest.txtAusgabeDN.text(),
+                  steps::remainingStageListing(steps::calculate(*h.state.document)));
+    });
+    ASSERT_TRUE(h.messages.shown.empty()) << h.messages.last().text;
+    const steps::Results after = steps::calculate(*h.state.document).results;
+    for (std::size_t c = 1; c < after.circuits.size(); ++c)
+        EXPECT_GT(after.circuits[c].availablePressure, before.circuits[c].availablePressure) << c;
+    ProjectHarness typed;
+    type(typed, typed.form.optStahlrohr, {{"7", "12", "15", "2326"}, kCritical[1]}, kFurther);
+    expectAsTyped(h, typed);
+    EXPECT_EQ(h.rest.phase(), remaining::RemainingPhase::RiserDone);
+}
+
+TEST(Editor, SectionsInsertedMovedAndDeletedAsIfTyped) {
+    EditorHarness h;
+    type(h, h.form.optStahlrohr, kCritical);
+    auto expectTyped = [&h](const std::vector<Typed>& sections) {
+        ProjectHarness typed;
+        type(typed, typed.form.optStahlrohr, sections);
+        const steps::Calculation fresh = steps::calculate(*typed.state.document);
+        const steps::Calculation edited = steps::calculate(*h.state.document);
+        EXPECT_TRUE(edited.state.project() == fresh.state.project());
+        EXPECT_EQ(edited.criticalListing, fresh.criticalListing);
+    };
+    h.edit([&] {
+        ASSERT_TRUE(h.select("TS 08"));
+        h.editor.tvwProjekt.press(tk::TreeView::Key::Insert);
+        for (auto [field, text] : {std::pair{&h.editor.txtTeilstr, "9"},
+                                   {&h.editor.txtTeilstrckmtr, "4"},
+                                   {&h.editor.txtGeschw, "0,5"},
+                                   {&h.editor.txtRohrDN, "15"},
+                                   {&h.editor.txtHzKprNr, "1"},
+                                   {&h.editor.txtHkLstgW, "900"}})
+            field->enter(text);
+        h.editor.cmdUebernehmen.click();
+        ASSERT_TRUE(h.messages.shown.empty()) << h.messages.last().text;
+        EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: TS einfügen");
+        expectTyped({kCritical[0], kCritical[1], {"9", "4", "15", "900"}});
+        ASSERT_TRUE(h.select("TS 09"));
+        h.editor.cmdHoch.click();
+        EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: TS 09 verschieben");
+        expectTyped({kCritical[0], {"9", "4", "15", "900"}, kCritical[1]});
+        h.messages.answers = {true};
+        h.editor.tvwProjekt.press(tk::TreeView::Key::Delete);
+        EXPECT_EQ(h.messages.last().text, "TS 09 löschen?");
+        EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: TS 09 löschen");
+    });
+    expectTyped(kCritical);
+    EXPECT_EQ(h.form.phase(), circuit::MainPhase::CircuitFinished);
+}
+
+// A refused change leaves the document as it was: a field keeps the focus
+// and the selection until its text passes or Esc restores it.
+TEST(Editor, RefusedChangesLeaveTheDocument) {
+    EditorHarness h;
+    type(h, h.form.optStahlrohr, kCritical, kFurther);
+    const project::Document before = *h.state.document;
+    h.edit([&] {
+        ASSERT_TRUE(h.select("TS 08"));
+        h.messages.answers = {true};
+        h.editor.cmdLoeschen.click();
+        EXPECT_EQ(h.messages.last().text,
+                  "Stromkreis 2 (Strang 4, Verbraucher 31): Keine berechnete Teilstrecke hat die "
+                  "Nummer 8.");
+        for (const char* text : {"abc", "1\n2", "101"}) {
+            EXPECT_FALSE(h.change(h.editor.txtTeilstrckmtr, text)) << text;
+            EXPECT_EQ(h.messages.last().text, "Bitte Zahlen zwischen 0,1 und 100 eingeben.");
+            EXPECT_TRUE(h.editor.txtTeilstrckmtr.hasFocus());
+        }
+        const std::size_t told = h.messages.shown.size();
+        EXPECT_FALSE(h.select("TS 07"));
+        EXPECT_EQ(h.messages.shown.size(), told);  // told once, not again
+        h.editor.userPressedEscape();
+        EXPECT_EQ(h.editor.txtTeilstrckmtr.text(), "5");
+        EXPECT_TRUE(h.editor.visible());
+        EXPECT_TRUE(h.select("TS 07"));
+        h.editor.mnuRueckgaengig.click();  // nothing to undo
+        h.editor.userPressedEscape();
+        EXPECT_FALSE(h.editor.visible());
+    });
+    EXPECT_EQ(*h.state.document, before);
+    EXPECT_FALSE(h.editor.history().canUndo());
+}
+
+TEST(Editor, AnotherMaterialIsOneStep) {
+    EditorHarness h;
+    type(h, h.form.optStahlrohr, kCritical, kFurther);
+    const editing::Outcome expected = editing::changeMaterial(*h.state.document, 2);
+    ASSERT_TRUE(expected.document);
+    h.edit([&] {
+        ASSERT_TRUE(h.select("Projekt"));
+        h.editor.optCuRohr.click();
+        EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: Rohrart");
+    });
+    EXPECT_EQ(*h.state.document, *expected.document);
+    EXPECT_EQ(h.state.materialCode, 2);
+}
+
+// Ten steps back reach the saved project, whose captions lose their mark;
+// ten steps forward come back to the last edit. The history outlives the
+// editor until a step on a form.
+TEST(Editor, TenStepsUndoneToTheSavedStateAndRedone) {
+    EditorHarness h;
+    type(h, h.form.optStahlrohr, kCritical, kFurther);
+    h.files.answers = {h.folder + "/zehn.rohrprojekt"};
+    ASSERT_TRUE(h.session.save(h.form, true));
+    const project::Document saved = *h.state.document;
+    h.edit([&] {
+        for (int step = 1; step <= 10; ++step) {
+            ASSERT_TRUE(h.select(step % 2 ? "TS 07" : "TS 08"));
+            ASSERT_TRUE(h.change(h.editor.txtTeilstrckmtr, std::to_string(10 + step)));
+        }
+    });
+    const project::Document edited = *h.state.document;
+    EXPECT_EQ(h.rest.caption(), "Kalvoranberechnung – zehn.rohrprojekt *");
+    h.edit([&] {
+        EXPECT_EQ(h.editor.caption(), "Projekt bearbeiten *");
+        h.editor.txtTeilstrckmtr.setFocus();
+        h.editor.txtTeilstrckmtr.enter("99");
+        h.editor.mnuRueckgaengig.click();  // the field first
+        EXPECT_EQ(*h.state.document, edited);
+        for (int step = 0; step < 10; ++step) h.editor.mnuRueckgaengig.click();
+        EXPECT_EQ(*h.state.document, saved);
+        EXPECT_EQ(h.editor.caption(), "Projekt bearbeiten");
+        EXPECT_FALSE(h.editor.mnuRueckgaengig.enabled());
+        for (int step = 0; step < 10; ++step) h.editor.mnuWiederholen.click();
+        EXPECT_EQ(*h.state.document, edited);
+    });
+    EXPECT_TRUE(h.editor.history().canUndo());
+    h.rest.cmdNaechsterStrang.click();
+    h.edit([&] { EXPECT_FALSE(h.editor.mnuRueckgaengig.enabled()); });
+}
+
+}  // namespace
