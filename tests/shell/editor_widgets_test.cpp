@@ -49,6 +49,11 @@ public:
     int okClicks = 0, redone = 0, escapes = 0;
 };
 
+// Also runs what the handlers have queued meanwhile.
+void settle() {
+    for (int round = 0; round < 3; ++round) QApplication::processEvents();
+}
+
 shell::FormLayout editorLayout() {
     return {QSize(400, 300),
             {{"tvwNetz", {QRect(10, 10, 200, 280), shell::Look::Column}},
@@ -116,7 +121,7 @@ TEST_F(EditorWidgets, TreeMirrorsItsItemsAndAsksBeforeEverySelection) {
         else
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                               tree->visualItemRect(row(step.clicked)).center());
-        QApplication::processEvents();
+        settle();
         EXPECT_EQ(form.asked.back(), step.asked);
         EXPECT_EQ(tree->currentItem(), row(step.shown));
         EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{row(step.shown)});
@@ -136,7 +141,7 @@ TEST_F(EditorWidgets, TreeMirrorsItsItemsAndAsksBeforeEverySelection) {
 
     const QRect before = tree->geometry();
     window.resize(window.size() + QSize(100, 50));
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(tree->geometry(), before.adjusted(0, 0, 0, 50));
 }
 
@@ -171,12 +176,12 @@ TEST_F(EditorWidgets, FieldsApplyThemselvesAndMenuKeysWin) {
         auto* field = static_cast<tk::TextField*>(form.find(c.field));
         auto* edit = widget<QLineEdit>(c.field);
         field->setFocus();
-        QApplication::processEvents();
+        settle();
         form.applied.clear();
         edit->selectAll();
         QTest::keyClicks(edit, c.typed);
         c.leave(edit);
-        QApplication::processEvents();
+        settle();
         EXPECT_EQ(form.applied, c.applied);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focusAfter);
         EXPECT_EQ(form.focused()->name(), c.focusAfter);
