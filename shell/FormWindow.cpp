@@ -167,10 +167,10 @@ void rebuildTree(QTreeWidget* widget, const std::vector<tk::TreeView::Item>& ite
     widget->clear();
     std::vector<QTreeWidgetItem*> parents;  // the latest item of each depth
     for (const tk::TreeView::Item& item : items) {
-        parents.resize(static_cast<std::size_t>(
-            std::clamp(item.depth, 0, static_cast<int>(parents.size()))));
-        auto* node = parents.empty() ? new QTreeWidgetItem(widget)
-                                     : new QTreeWidgetItem(parents.back());
+        parents.resize(
+            static_cast<std::size_t>(std::clamp(item.depth, 0, static_cast<int>(parents.size()))));
+        auto* node =
+            parents.empty() ? new QTreeWidgetItem(widget) : new QTreeWidgetItem(parents.back());
         node->setText(0, qt(item.text));
         parents.push_back(node);
     }

@@ -82,7 +82,9 @@ protected:
         return qobject_cast<W*>(window.widgetFor(name));
     }
     QTreeWidgetItem* row(const char* text) {
-        return widget<QTreeWidget>("tvwNetz")->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        return widget<QTreeWidget>("tvwNetz")
+            ->findItems(text, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
     }
 
     shell::QtWindowSystem windows;
@@ -104,7 +106,7 @@ TEST_F(EditorWidgets, TreeMirrorsItsItemsAndAsksBeforeEverySelection) {
     EXPECT_TRUE(form.asked.empty());
 
     struct Step {
-        Qt::Key key;          // else a click on `clicked`
+        Qt::Key key;  // else a click on `clicked`
         const char* clicked;
         int refused, asked, selected;
         const char* shown;
@@ -160,15 +162,16 @@ TEST_F(EditorWidgets, FieldsApplyThemselvesAndMenuKeysWin) {
     const auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
         return [k, m](QLineEdit* edit) { QTest::keyClick(edit, k, m); };
     };
+    const auto clickLaenge = [this](QLineEdit*) {
+        QTest::mouseClick(widget<QLineEdit>("txtLaenge"), Qt::LeftButton);
+    };
     const Case cases[] = {
         {"txtLaenge", "12", key(Qt::Key_Return), {"txtLaenge=12"}, "txtLaenge"},
         {"txtLaenge", "3", key(Qt::Key_Enter, Qt::KeypadModifier), {"txtLaenge=3"}, "txtLaenge"},
         {"txtLaenge", "x", key(Qt::Key_Return), {"txtLaenge=x"}, "txtLaenge"},
         {"txtLaenge", "4", key(Qt::Key_Tab), {"txtLaenge=4"}, "txtLeistung"},
         {"txtLeistung", "x", key(Qt::Key_Backtab), {"txtLeistung=x"}, "txtLeistung"},
-        {"txtLeistung", "5",
-         [this](QLineEdit*) { QTest::mouseClick(widget<QLineEdit>("txtLaenge"), Qt::LeftButton); },
-         {"txtLeistung=5"}, "txtLaenge"},
+        {"txtLeistung", "5", clickLaenge, {"txtLeistung=5"}, "txtLaenge"},
         {"txtLaenge", "6", [this](QLineEdit*) { form.txtLeistung.setFocus(); }, {}, "txtLeistung"},
     };
     for (const Case& c : cases) {
