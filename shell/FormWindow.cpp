@@ -16,8 +16,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QValidator>
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 #include "shell/Artwork.h"
@@ -144,6 +147,91 @@ QWidget* makeComboBox(tk::ComboBox& box) {
     return combo;
 }
 
+// The tree's items in the model's order: depth first, as they were added.
+QTreeWidgetItem* treeItemAt(QTreeWidget* widget, int index) {
+    for (QTreeWidgetItemIterator it(widget); *it; ++it)
+        if (index-- == 0) return *it;
+    return nullptr;
+}
+
+int treeIndexOf(QTreeWidget* widget, const QTreeWidgetItem* item) {
+    int index = 0;
+    for (QTreeWidgetItemIterator it(widget); *it; ++it, ++index)
+        if (*it == item) return index;
+    return -1;
+}
+
+// An item deeper than the one before it becomes that one's child, however
+// many levels it skips.
+void rebuildTree(QTreeWidget* widget, const std::vector<tk::TreeView::Item>& items) {
+    widget->clear();
+    std::vector<QTreeWidgetItem*> parents;  // the latest item of each depth
+    for (const tk::TreeView::Item& item : items) {
+        parents.resize(
+            static_cast<std::size_t>(std::clamp(item.depth, 0, static_cast<int>(parents.size()))));
+        auto* node =
+            parents.empty() ? new QTreeWidgetItem(widget) : new QTreeWidgetItem(parents.back());
+        node->setText(0, qt(item.text));
+        parents.push_back(node);
+    }
+    widget->expandAll();
+}
+
+bool sameShape(const std::vector<tk::TreeView::Item>& a, const std::vector<tk::TreeView::Item>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const auto& x, const auto& y) { return x.depth == y.depth; });
+}
+
+void showTreeItems(QTreeWidget* widget, std::vector<tk::TreeView::Item>& shown,
+                   const std::vector<tk::TreeView::Item>& items) {
+    if (shown == items) return;
+    if (sameShape(shown, items)) {
+        int index = 0;
+        for (QTreeWidgetItemIterator it(widget); *it; ++it, ++index)
+            (*it)->setText(0, qt(items[static_cast<std::size_t>(index)].text));
+    } else {
+        rebuildTree(widget, items);
+    }
+    shown = items;
+}
+
+void showTreeSelection(const tk::TreeView& tree, QTreeWidget* widget) {
+    QSignalBlocker block(widget);
+    QTreeWidgetItem* item = treeItemAt(widget, tree.selected());
+    widget->setCurrentItem(item);
+    if (!item) widget->clearSelection();
+}
+
+// A refused selection goes back to the model's at once and once more after
+// the event, because a mouse press selects the clicked row after the
+// current row has changed.
+QWidget* makeTree(tk::TreeView& tree) {
+    auto* widget = new QTreeWidget;
+    widget->setColumnCount(1);
+    widget->setHeaderHidden(true);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(widget, &QTreeWidget::currentItemChanged,
+                     [&tree, widget](QTreeWidgetItem* now) {
+                         const int index = treeIndexOf(widget, now);
+                         if (index < 0 || tree.select(index)) return;
+                         showTreeSelection(tree, widget);
+                         QTimer::singleShot(0, widget, [&tree, widget] {
+                             if (tree.form().loaded()) showTreeSelection(tree, widget);
+                         });
+                     });
+    auto shown = std::make_shared<std::vector<tk::TreeView::Item>>();
+    tree.setChangeListener([&tree, widget, shown] {
+        {
+            QSignalBlocker block(widget);
+            showTreeItems(widget, *shown, tree.items());
+        }
+        showTreeSelection(tree, widget);
+        syncCommon(tree, widget);
+    });
+    return widget;
+}
+
 QWidget* makeLabel(tk::Label& label) {
     QWidget* widget = nullptr;
     if (dynamic_cast<tk::Frame*>(&label)) {
@@ -186,19 +274,26 @@ public:
     explicit ClientArea(QSize designSize) : designSize_(designSize) { setMinimumSize(designSize); }
     QSize sizeHint() const override { return designSize_; }
 
-    void addGrowing(QWidget* widget, QRect designRect) { growing_.push_back({widget, designRect}); }
+    void addGrowing(QWidget* widget, QRect designRect, bool sideways) {
+        growing_.push_back({widget, designRect, sideways});
+    }
     bool hasGrowing() const { return !growing_.empty(); }
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         const QSize extra = size() - designSize_;
-        for (const auto& [widget, rect] : growing_)
-            widget->setGeometry(rect.adjusted(0, 0, extra.width(), extra.height()));
+        for (const auto& [widget, rect, sideways] : growing_)
+            widget->setGeometry(rect.adjusted(0, 0, sideways ? extra.width() : 0, extra.height()));
     }
 
 private:
     QSize designSize_;
-    std::vector<std::pair<QWidget*, QRect>> growing_;
+    struct Growing {
+        QWidget* widget;
+        QRect designRect;
+        bool sideways;
+    };
+    std::vector<Growing> growing_;
 };
 
 bool needsPlace(const tk::Control& control) {
@@ -284,8 +379,9 @@ void FormWindow::bind(tk::Control& control, const Placement& placement) {
     widget->setGeometry(placement.rect);
     applyLook(widget, placement.look);
     widget->installEventFilter(this);
-    if (placement.look == Look::Listing)
-        static_cast<ClientArea*>(centralWidget())->addGrowing(widget, placement.rect);
+    if (placement.look == Look::Listing || placement.look == Look::Column)
+        static_cast<ClientArea*>(centralWidget())
+            ->addGrowing(widget, placement.rect, placement.look == Look::Listing);
     if (dynamic_cast<tk::Frame*>(&control)) widget->lower();
     widgets_[control.name()] = widget;
 }
@@ -297,6 +393,7 @@ QWidget* FormWindow::makeWidget(tk::Control& control) {
     if (auto* option = dynamic_cast<tk::OptionButton*>(&control))
         return makeOption(*option, [this, option] { keepOneTabStop(option->group()); });
     if (auto* box = dynamic_cast<tk::ComboBox*>(&control)) return makeComboBox(*box);
+    if (auto* tree = dynamic_cast<tk::TreeView*>(&control)) return makeTree(*tree);
     if (dynamic_cast<tk::Picture*>(&control)) {
         auto* picture = new Artwork(control.name() == "Image1" ? Artwork::Motif::Radiator
                                                                : Artwork::Motif::Network);
@@ -313,10 +410,13 @@ void FormWindow::bindMenu(tk::MenuEntry& entry) {
     if (!menu) menu = menuBar()->addMenu(qt(entry.menu()));
     QAction* action = menu->addAction(qt(entry.caption()));
     action->setObjectName(qt(entry.name()));
-    action->setShortcut(QKeySequence(qt(entry.shortcut())));
+    QList<QKeySequence> keys{QKeySequence(qt(entry.shortcut()))};
+    if (!entry.secondShortcut().empty()) keys.append(QKeySequence(qt(entry.secondShortcut())));
+    action->setShortcuts(keys);
     QObject::connect(action, &QAction::triggered, [&entry] { entry.click(); });
     menuActions_.push_back(action);
     entry.setChangeListener([&entry, action] {
+        action->setText(qt(entry.caption()));
         action->setEnabled(entry.enabled());
         action->setVisible(entry.visible());
     });
@@ -331,7 +431,8 @@ QAction* FormWindow::menuAction(const std::string& entryName) const {
 bool FormWindow::isMenuShortcut(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
     for (const QAction* action : menuActions_)
-        if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
+        for (const QKeySequence& shortcut : action->shortcuts())
+            if (!shortcut.isEmpty() && shortcut == pressed) return true;
     return false;
 }
 
@@ -413,21 +514,72 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         if (overrideAsked) event->ignore();
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::NoModifier && chooseNeighbour(watched, key->key())) return true;
-        if (isButtonAccessKey(*key)) return true;
-    }
-    // Enter in a field presses the step's button.
-    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        tk::Button* button = form_.defaultButton();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button && button->usable()) {
-            button->click();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress &&
+        handleOwnKeys(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::FocusOut)
+        applyWhenLeft(watched, *static_cast<QFocusEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Arrow keys among options, access keys, Entf and Einfg on a tree, and
+// Enter in a field: a field that applies itself takes it, any other presses
+// the step's button.
+bool FormWindow::handleOwnKeys(QObject* watched, const QKeyEvent& key) {
+    if (key.modifiers() == Qt::NoModifier && chooseNeighbour(watched, key.key())) return true;
+    if (isButtonAccessKey(key) || pressOnTree(watched, key)) return true;
+    if (!qobject_cast<QLineEdit*>(watched)) return false;
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    if (applyOnEnter(watched)) return true;
+    tk::Button* button = form_.defaultButton();
+    if (!button || !button->usable()) return false;
+    button->click();
+    return true;
+}
+
+bool FormWindow::pressOnTree(QObject* watched, const QKeyEvent& key) {
+    auto* tree = qobject_cast<QTreeWidget*>(watched)
+                     ? dynamic_cast<tk::TreeView*>(form_.find(watched->objectName().toStdString()))
+                     : nullptr;
+    if (!tree || key.modifiers() != Qt::NoModifier) return false;
+    if (key.key() != Qt::Key_Delete && key.key() != Qt::Key_Insert) return false;
+    tree->press(key.key() == Qt::Key_Delete ? tk::TreeView::Key::Delete
+                                            : tk::TreeView::Key::Insert);
+    return true;
+}
+
+tk::TextField* FormWindow::selfApplyingField(QObject* watched) const {
+    if (!qobject_cast<QLineEdit*>(watched)) return nullptr;
+    auto* field = dynamic_cast<tk::TextField*>(form_.find(watched->objectName().toStdString()));
+    return field && field->appliesItself() ? field : nullptr;
+}
+
+bool FormWindow::applyOnEnter(QObject* watched) {
+    tk::TextField* field = selfApplyingField(watched);
+    if (field) applyField(*field, static_cast<QLineEdit*>(watched));
+    return field != nullptr;
+}
+
+// Only the user leaves a field: a message box opening, another window
+// taking the keyboard or the program moving the focus applies nothing. The
+// text is applied after the focus has moved, since a refusing handler shows
+// a message box and puts the focus back.
+void FormWindow::applyWhenLeft(QObject* watched, const QFocusEvent& event) {
+    const Qt::FocusReason reason = event.reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::MouseFocusReason && reason != Qt::ShortcutFocusReason)
+        return;
+    tk::TextField* field = selfApplyingField(watched);
+    if (!field) return;
+    auto* edit = static_cast<QLineEdit*>(watched);
+    QTimer::singleShot(0, edit, [this, field, edit] { applyField(*field, edit); });
+}
+
+void FormWindow::applyField(tk::TextField& field, QLineEdit* edit) {
+    if (!form_.acceptsInput()) return;
+    if (const std::string shown = edit->text().toStdString(); shown != field.text())
+        field.userEdited(shown);
+    field.apply();
 }
 
 // A button's access key reaches a field only when the button is hidden or

@@ -8,6 +8,8 @@
 #include <vector>
 
 class QTimer;
+class QLineEdit;
+class QFocusEvent;
 
 #include "toolkit/Form.h"
 
@@ -16,8 +18,10 @@ namespace shell {
 class QtWindowSystem;
 
 // A listing grows with the window: its right and bottom edges keep their
-// distance from the window's edges. Everything else keeps its place.
-enum class Look { Plain, Heading, Listing, Fixed };
+// distance from the window's edges. A column grows downwards only: its
+// bottom edge keeps its distance, its width stays. Everything else keeps
+// its place.
+enum class Look { Plain, Heading, Listing, Fixed, Column };
 
 struct Placement {
     QRect rect;
@@ -61,6 +65,12 @@ private:
     QWidget* makeWidget(tk::Control& control);
     void bindMenu(tk::MenuEntry& entry);
     bool isMenuShortcut(const QKeyEvent& key) const;
+    bool handleOwnKeys(QObject* watched, const QKeyEvent& key);
+    bool pressOnTree(QObject* watched, const QKeyEvent& key);
+    bool applyOnEnter(QObject* watched);
+    void applyWhenLeft(QObject* watched, const QFocusEvent& event);
+    tk::TextField* selfApplyingField(QObject* watched) const;
+    void applyField(tk::TextField& field, QLineEdit* edit);
     void becomeDialogOf(QWidget* owner);
     void centreOnScreen();
     void assignAccessKeys();
