@@ -87,8 +87,9 @@ namespace {
 bool editable(const calc::CalcState& state) {
     switch (static_cast<RemainingPhase>(state.remainingPhase)) {
         case RemainingPhase::Shared: {
-            const project::Circuit& last = state.document->circuits.back();
-            return last.finished || last.sharedSections.empty();
+            const std::vector<project::Circuit>& circuits = state.document->circuits;
+            return !circuits.empty() &&
+                   (circuits.back().finished || circuits.back().sharedSections.empty());
         }
         case RemainingPhase::Consumers:
         case RemainingPhase::NextSection:

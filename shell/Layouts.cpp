@@ -235,7 +235,7 @@ const FormLayout& editorLayout() {
     static const FormLayout layout{
         QSize(1200, 625),
         {
-            {"tvwProjekt", {QRect(10, 10, 420, 605)}},
+            {"tvwProjekt", {QRect(10, 10, 420, 605), Look::Column}},
             {"lblAuswahl", {QRect(445, 8, 740, 24), Look::Heading}},
             {"fraKopf", {QRect(445, 38, 740, 262)}},
             {"lblPersDat1", {QRect(455, 63, 115, 18)}},
