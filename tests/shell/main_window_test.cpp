@@ -664,4 +664,58 @@ TEST(WholeProgram, AKilledSessionComesBackAtTheNextStart) {
     EXPECT_EQ(program.window("frmHaupt")->windowTitle(), QStringLiteral("Kalvoranberechnung *"));
 }
 
+// The README's first critical circuit, as its project file holds it.
+project::Document firstCircuit() {
+    project::Document document;
+    document.material = 1;
+    document.supplyTemperature = {90, "90"};
+    document.returnTemperature = {70, "70"};
+    project::Circuit& circuit = project::beginCircuit(document, 3, 12);
+    project::addConsumer(document, circuit, {1, 2326});
+    project::setSectionInputs(document, circuit, {.number = 7, .length = 10, .designVelocity = 0.5,
+                                                  .dn = 15});
+    circuit.finished = true;
+    return document;
+}
+
+// Ctrl+B opens the editor over the main form; a length typed into the real
+// field and Enter reach the tree and the listing behind, Ctrl+Z takes the
+// step back, and Esc closes the editor.
+TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
+    ensureApplication();
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    shell::Program program(&messages, &files);
+    ASSERT_TRUE(program.session().takeOver(firstCircuit(), ""));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
+    const std::string listing = program.frmHaupt().txtAusgabeBerechn.text();
+    auto& editor = program.frmProjektBearbeiten();
+    bool edited = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = program.window("frmProjektBearbeiten");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+        EXPECT_EQ(focused(), "tvwProjekt");
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);  // "TS 07"
+        tabTo("txtTeilstrckmtr");
+        auto* length = window->findChild<QLineEdit*>("txtTeilstrckmtr");
+        length->selectAll();
+        keys("12");
+        press(Qt::Key_Return);
+        EXPECT_EQ(editor.tvwProjekt.items().at(2).text, "TS 07 – 12,00 m – DN 15");
+        EXPECT_NE(program.frmHaupt().txtAusgabeBerechn.text(), listing);
+        EXPECT_TRUE(window->isVisible());  // Enter never closes the editor
+        press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(length->text(), QStringLiteral("10"));
+        EXPECT_EQ(program.frmHaupt().txtAusgabeBerechn.text(), listing);
+        press(Qt::Key_Escape);
+        edited = true;
+    });
+    press(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(edited);
+    EXPECT_FALSE(editor.visible());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(program.frmHaupt().phase(), circuit::MainPhase::CircuitFinished);
+}
+
 }  // namespace
