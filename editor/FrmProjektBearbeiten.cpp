@@ -53,16 +53,20 @@ project::Circuit* circuitOf(project::Document& document, project::Id section) {
     return nullptr;
 }
 
+// "Massenstrom                 98,9 kg/h": the values in one column.
 std::string line(std::string label, const std::string& value) {
-    while (tk::isBlank(label) == false && label.size() < 28) label += ' ';
-    return label + value + "\r\n";
+    const auto characters = std::count_if(label.begin(), label.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return label + std::string(static_cast<std::size_t>(std::max<long>(2, 28 - characters)), ' ') +
+           value + "\r\n";
 }
 
 std::string value(double number, const char* mask, const char* unit) {
     return listing::formatNumber(number, mask) + unit;
 }
 
-std::string sectionResults(const steps::SectionResult& r) {
+std::string sectionResults(const steps::SectionResult& r, bool critical) {
     return line("Massenstrom", value(r.massFlow, "0.0", " kg/h")) +
            line("Erforderlicher Durchmesser", value(r.requiredDiameter, "0.0", " mm")) +
            line("DN", std::to_string(r.dn)) +
@@ -71,7 +75,7 @@ std::string sectionResults(const steps::SectionResult& r) {
            line("Reibungsgefälle", value(r.frictionGradient, "0.0", " Pa/m")) +
            line("Zeta-Summe", value(r.zetaSum, "0.0", "")) +
            line("Verlust", value(r.loss, "0.0", " mbar")) +
-           line("Passkennzeichen", std::to_string(r.fitFlag));
+           (critical ? "" : line("Passkennzeichen", std::to_string(r.fitFlag)));
 }
 
 std::string circuitResults(const steps::CircuitResult& r) {
@@ -220,9 +224,8 @@ void FrmProjektBearbeiten::showDetail() {
     showing_ = true;
     shown_.clear();
     refusedField_ = nullptr;
-    lblAuswahl.setCaption(items_.empty() ? "" : items_[static_cast<std::size_t>(
-                                                        std::max(0, tvwProjekt.selected()))]
-                                                    .text);
+    for (const editing::TreeItem& item : items_)
+        if (item.kind == selection_.kind && item.id == selection_.id) lblAuswahl.setCaption(item.text);
     if (selection_.kind == Kind::Project) {
         showProject();
     } else if (selection_.kind == Kind::Circuit) {
@@ -318,15 +321,12 @@ void FrmProjektBearbeiten::showSection(const project::Section& section, bool cri
     std::vector<std::string> consumers;
     for (const project::Consumer& consumer : section.consumers)
         consumers.push_back(consumerText(consumer));
-    cboVerbraucher.restoreDesign();
-    for (std::string& text : consumers) cboVerbraucher.addItem(std::move(text));
     consumer_ = std::min(consumer_, section.consumers.empty() ? 0 : section.consumers.size() - 1);
-    if (!section.consumers.empty()) cboVerbraucher.setText(cboVerbraucher.items()[consumer_]);
-    cboVerbraucher.refresh();
+    cboVerbraucher.setItems(std::move(consumers), static_cast<int>(consumer_) + 1);
     showConsumer();
     cmdVerbraucherMinus.setEnabled(!section.consumers.empty());
     const steps::SectionResult* result = calculation_->results.section(section.id);
-    txtErgebnisse.setText(result ? sectionResults(*result) : "Noch nicht berechnet.");
+    txtErgebnisse.setText(result ? sectionResults(*result, critical) : "Noch nicht berechnet.");
     if (!section.inputs) return;
     const project::SectionInputs& in = *section.inputs;
     put(txtTeilstr, std::to_string(in.number));
@@ -820,7 +820,9 @@ void FrmProjektBearbeiten::cboVerbraucher_Click() {
 
 void FrmProjektBearbeiten::cmdVerbraucherPlus_Click() {
     if (!applyPending() || !selectedSection()) return;
-    insertion_ = Insertion{Insertion::What::Consumer, selection_.id};
+    insertion_.emplace();
+    insertion_->what = Insertion::What::Consumer;
+    insertion_->beside = selection_.id;
     showInsertion();
     txtHzKprNr.setFocus();
 }
@@ -841,7 +843,9 @@ void FrmProjektBearbeiten::cmdDanach_Click() { beginInsertion(true); }
 
 void FrmProjektBearbeiten::beginInsertion(bool after) {
     if (!applyPending() || !selectedSection()) return;
-    insertion_ = Insertion{Insertion::What::Section, selection_.id, after};
+    insertion_.emplace();
+    insertion_->beside = selection_.id;
+    insertion_->after = after;
     showInsertion();
     txtTeilstr.setFocus();
 }
@@ -863,8 +867,12 @@ void FrmProjektBearbeiten::showInsertion() {
     for (auto& [field, reader] : readers_) put(*const_cast<tk::TextField*>(field), "");
     txtHzKprNr.setEnabled(true);
     txtHkLstgW.setEnabled(true);
-    txtErgebnisse.setText(section ? "Neue Teilstrecke: alle Felder ausfüllen, dann Übernehmen."
-                                  : "Neuer Verbraucher: Nummer und Leistung, dann Übernehmen.");
+    lblAuswahl.setCaption(section ? std::string(insertion_->after ? "Neue Teilstrecke nach "
+                                                                  : "Neue Teilstrecke vor ") +
+                                        sectionName()
+                                  : "Neuer Verbraucher der " + sectionName());
+    txtErgebnisse.setText(section ? "Alle Felder ausfüllen, dann Übernehmen."
+                                  : "Nummer und Leistung eingeben, dann Übernehmen.");
     showing_ = false;
 }
 

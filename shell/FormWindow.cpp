@@ -135,7 +135,11 @@ QWidget* makeComboBox(tk::ComboBox& box) {
     box.setChangeListener([&box, combo] {
         QSignalBlocker block(combo);
         const auto& items = box.items();
-        if (combo->count() != static_cast<int>(items.size())) {
+        QStringList shown;
+        for (const std::string& item : items) shown << qt(item);
+        QStringList before;
+        for (int i = 0; i < combo->count(); ++i) before << combo->itemText(i);
+        if (before != shown) {
             combo->clear();
             for (const std::string& item : items) combo->addItem(qt(item));
             combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 30);

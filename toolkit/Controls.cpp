@@ -214,6 +214,15 @@ void ComboBox::addItem(std::string text) {
     changed();
 }
 
+void ComboBox::setItems(std::vector<std::string> items, int position) {
+    touch();
+    items_ = std::move(items);
+    const bool chosen = position >= 1 && position <= static_cast<int>(items_.size());
+    position_ = chosen ? position : 0;
+    text_ = chosen ? items_[static_cast<std::size_t>(position - 1)] : std::string();
+    changed();
+}
+
 const std::vector<std::string>& ComboBox::items() const {
     touch();
     return items_;

@@ -164,6 +164,8 @@ class ComboBox : public Control {
 public:
     using Control::Control;
     void addItem(std::string text);
+    // New entries, the one at `position` (from 1) chosen; 0: none.
+    void setItems(std::vector<std::string> items, int position);
     const std::vector<std::string>& items() const;
     // Position of the chosen entry counted from 1; 0 while none is chosen.
     int position() const;

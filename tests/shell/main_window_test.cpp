@@ -672,8 +672,12 @@ project::Document firstCircuit() {
     document.returnTemperature = {70, "70"};
     project::Circuit& circuit = project::beginCircuit(document, 3, 12);
     project::addConsumer(document, circuit, {1, 2326});
-    project::setSectionInputs(document, circuit, {.number = 7, .length = 10, .designVelocity = 0.5,
-                                                  .dn = 15});
+    project::SectionInputs inputs;
+    inputs.number = 7;
+    inputs.length = 10;
+    inputs.designVelocity = 0.5;
+    inputs.dn = 15;
+    project::setSectionInputs(document, circuit, inputs);
     circuit.finished = true;
     return document;
 }

@@ -120,6 +120,29 @@ void reopened(const QString& saved, const char* entry, const char* form, const c
     save(form, picture);
 }
 
+// The editor over the opened project, with the further circuit's second
+// section selected.
+void edited(const QString& project) {
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    files.answers = {project.toStdString()};
+    shell::Program running(&messages, &files);
+    program = &running;
+    running.start();
+    waitFor("frmPersoForm2");
+    running.window("frmPersoForm2")->menuAction("mnuProjektOeffnen")->trigger();
+    waitFor("frmRohrDm");
+    QTimer::singleShot(100, [&running] {
+        auto& editor = running.frmProjektBearbeiten();
+        const auto& items = editor.tvwProjekt.items();
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].text.starts_with("TS 22")) editor.tvwProjekt.select(static_cast<int>(i));
+        save("frmProjektBearbeiten", "projekt-bearbeiten.png");
+        editor.cmdSchliessen.click();
+    });
+    running.window("frmRohrDm")->menuAction("mnuProjektBearbeiten")->trigger();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -205,6 +228,13 @@ int main(int argc, char* argv[]) {
     running.window(rest)->menuAction("mnuPrinterItem")->trigger();
     files.answers = {saved.toStdString()};
     running.window(rest)->menuAction("mnuSaveItem")->trigger();
+    // A second further circuit of its own, for the editor's picture.
+    click(rest, "cmdNaechsterStrang");
+    type("txtStrNr", "5", rest);
+    type("txtHFlNr", "41", rest);
+    click(rest, "cmdStromkreis");
+    remainingSection("1200", "31", "9", "3", nullptr);
+    click(rest, "cmdFertig");
     const QString project = QDir::temp().filePath(QStringLiteral("Schule.rohrprojekt"));
     files.answers = {project.toStdString()};
     running.window(rest)->menuAction("mnuProjektSpeichern")->trigger();
@@ -212,6 +242,7 @@ int main(int argc, char* argv[]) {
     // The work file in the display window; the project where the work stood.
     reopened(saved, "mnuItemOpen", "frmForm4", "anzeige-geladene-datei.png");
     reopened(project, "mnuProjektOeffnen", "frmRohrDm", "projekt-geoeffnet.png");
+    edited(project);
     QFile::remove(saved);
     QFile::remove(project);
     return quiet ? 0 : 1;
