@@ -20,9 +20,8 @@ constexpr const char* kGone = "Diese Teilstrecke gibt es nicht mehr.";
 std::string two(int number) { return listing::formatNumber(number, "00"); }
 
 bool hasControlCharacters(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
 }
 
 // Line breaks and other control characters become blanks, as a one-line
@@ -184,6 +183,15 @@ void FrmProjektBearbeiten::forgetHistory() {
     historyEnd_.reset();
 }
 
+// The field in which text is not yet applied gets its text back.
+bool FrmProjektBearbeiten::restoreFocusedField() {
+    auto* field = dynamic_cast<tk::TextField*>(const_cast<tk::Control*>(focused()));
+    if (!field || !unapplied(*field)) return false;
+    field->setText(shown_[field]);
+    refusedField_ = nullptr;
+    return true;
+}
+
 void FrmProjektBearbeiten::cmdSchliessen_Click() {
     if (!applyPending()) return;
     unload();
@@ -192,12 +200,7 @@ void FrmProjektBearbeiten::cmdSchliessen_Click() {
 // Esc in a field with text not yet applied restores the field; anywhere
 // else it closes the editor.
 void FrmProjektBearbeiten::Form_KeyEscape() {
-    auto* field = dynamic_cast<tk::TextField*>(const_cast<tk::Control*>(focused()));
-    if (field && unapplied(*field)) {
-        field->setText(shown_[field]);
-        refusedField_ = nullptr;
-        return;
-    }
+    if (restoreFocusedField()) return;
     unload();
 }
 
@@ -209,7 +212,9 @@ void FrmProjektBearbeiten::showTree() {
     int selected = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const editing::TreeItem& item = items_[i];
-        shown.push_back({item.kind == Kind::Project ? 0 : item.kind == Kind::Circuit ? 1 : 2,
+        shown.push_back({item.kind == Kind::Project   ? 0
+                         : item.kind == Kind::Circuit ? 1
+                                                      : 2,
                          item.text});
         if (item.kind == selection_.kind && item.id == selection_.id)
             selected = static_cast<int>(i);
@@ -225,7 +230,8 @@ void FrmProjektBearbeiten::showDetail() {
     shown_.clear();
     refusedField_ = nullptr;
     for (const editing::TreeItem& item : items_)
-        if (item.kind == selection_.kind && item.id == selection_.id) lblAuswahl.setCaption(item.text);
+        if (item.kind == selection_.kind && item.id == selection_.id)
+            lblAuswahl.setCaption(item.text);
     if (selection_.kind == Kind::Project) {
         showProject();
     } else if (selection_.kind == Kind::Circuit) {
@@ -252,12 +258,13 @@ void FrmProjektBearbeiten::showKinds(bool project, bool circuit, bool section, b
         field->setVisible(project);
         find("lblPersDat" + std::to_string(++k))->setVisible(project);
     }
-    for (tk::Control* c : {static_cast<tk::Control*>(&lblStrNr), static_cast<tk::Control*>(&txtStrNr),
-                           static_cast<tk::Control*>(&lblHFlNr), static_cast<tk::Control*>(&txtHFlNr)})
+    for (tk::Control* c :
+         {static_cast<tk::Control*>(&lblStrNr), static_cast<tk::Control*>(&txtStrNr),
+          static_cast<tk::Control*>(&lblHFlNr), static_cast<tk::Control*>(&txtHFlNr)})
         c->setVisible(circuit);
-    for (tk::Control* c : {static_cast<tk::Control*>(&lblGemeinsam),
-                           static_cast<tk::Control*>(&txtGemeinsam),
-                           static_cast<tk::Control*>(&cmdStromkreisLoeschen)})
+    for (tk::Control* c :
+         {static_cast<tk::Control*>(&lblGemeinsam), static_cast<tk::Control*>(&txtGemeinsam),
+          static_cast<tk::Control*>(&cmdStromkreisLoeschen)})
         c->setVisible(circuit && !critical);
     const bool inputs = section && (insertion_ || selectedSection()->inputs);
     const bool structure = section && !insertion_;
@@ -267,8 +274,9 @@ void FrmProjektBearbeiten::showKinds(bool project, bool circuit, bool section, b
              &txtBoganzahl, &lblTAnzahl, &txtTAnzahl, &lblAnbindAnz, &txtAnbindAnz, &lblReduAnz,
              &txtReduAnz})
         c->setVisible(inputs);
-    for (tk::Control* c : {static_cast<tk::Control*>(&lblGeschw), static_cast<tk::Control*>(&txtGeschw),
-                           static_cast<tk::Control*>(&lblRohrDN), static_cast<tk::Control*>(&txtRohrDN)})
+    for (tk::Control* c :
+         {static_cast<tk::Control*>(&lblGeschw), static_cast<tk::Control*>(&txtGeschw),
+          static_cast<tk::Control*>(&lblRohrDN), static_cast<tk::Control*>(&txtRohrDN)})
         c->setVisible(inputs && critical);
     lblKorrDm.setVisible(inputs && !critical);
     txtKorrDm.setVisible(inputs && !critical);
@@ -294,12 +302,11 @@ void FrmProjektBearbeiten::showProject() {
     put(txtVorlauf, doc.supplyTemperature.text);
     put(txtRuecklauf, doc.returnTemperature.text);
     const steps::Results& results = calculation_->results;
-    txtErgebnisse.setText(
-        line("Rohrart", calc::materialReportName(doc.material)) +
-        line("Vorlauf / Rücklauf", doc.supplyTemperature.text + " / " +
-                                        doc.returnTemperature.text + " °C") +
-        line("Umlaufdruck", value(results.circulationPressure, "0.0", " mbar")) +
-        line("Gesamtlänge", value(results.totalLength, "0.00", " m")));
+    txtErgebnisse.setText(line("Rohrart", calc::materialReportName(doc.material)) +
+                          line("Vorlauf / Rücklauf", doc.supplyTemperature.text + " / " +
+                                                         doc.returnTemperature.text + " °C") +
+                          line("Umlaufdruck", value(results.circulationPressure, "0.0", " mbar")) +
+                          line("Gesamtlänge", value(results.totalLength, "0.00", " m")));
 }
 
 void FrmProjektBearbeiten::showCircuit(const project::Circuit& circuit, bool critical) {
@@ -389,8 +396,7 @@ bool FrmProjektBearbeiten::inCritical() const {
 }
 
 std::string FrmProjektBearbeiten::sectionName() const {
-    const project::Section* section =
-        const_cast<FrmProjektBearbeiten*>(this)->selectedSection();
+    const project::Section* section = const_cast<FrmProjektBearbeiten*>(this)->selectedSection();
     return section && section->inputs ? "TS " + two(section->inputs->number) : "TS";
 }
 
@@ -556,12 +562,12 @@ void FrmProjektBearbeiten::defineReaders() {
         const forms::FieldRule& rule;
         std::int16_t project::FittingCounts::*count;
     };
-    for (Count c : {Count{txtBoganzahl, "Bogen", cr::bendCount, &project::FittingCounts::bends},
-                    Count{txtTAnzahl, "T-Stücke", cr::teeCount, &project::FittingCounts::tees},
-                    Count{txtAnbindAnz, "Anbindungen", cr::connectionCount,
-                          &project::FittingCounts::connections},
-                    Count{txtReduAnz, "Reduzierung", cr::reducerCount,
-                          &project::FittingCounts::reducers}})
+    for (Count c :
+         {Count{txtBoganzahl, "Bogen", cr::bendCount, &project::FittingCounts::bends},
+          Count{txtTAnzahl, "T-Stücke", cr::teeCount, &project::FittingCounts::tees},
+          Count{txtAnbindAnz, "Anbindungen", cr::connectionCount,
+                &project::FittingCounts::connections},
+          Count{txtReduAnz, "Reduzierung", cr::reducerCount, &project::FittingCounts::reducers}})
         input(c.field, c.what, [=, &rule = c.rule, count = c.count](tk::TextField& f) -> Set {
             auto v = whole(rule, f);
             if (!v) return std::nullopt;
@@ -588,31 +594,30 @@ void FrmProjektBearbeiten::defineReaders() {
     bindField(txtHzKprNr, [=, this](tk::TextField& f) -> std::optional<Edit> {
         auto v = number(rule(cr::consumerNumber, rr::consumerNumber), f);
         if (!v) return std::nullopt;
-        return Edit{"Verbraucher Nr " + sectionName(),
-                    [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
-                        project::Section* section = findSection(d, id);
-                        if (!section || k >= section->consumers.size())
-                            return steps::correction(kGone);
-                        section->consumers[k].number = x;
-                        return std::nullopt;
-                    }};
+        return Edit{
+            "Verbraucher Nr " + sectionName(),
+            [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
+                project::Section* section = findSection(d, id);
+                if (!section || k >= section->consumers.size()) return steps::correction(kGone);
+                section->consumers[k].number = x;
+                return std::nullopt;
+            }};
     });
     defineCircuitReaders();
     defineProjectReaders();
     bindField(txtHkLstgW, [=, this](tk::TextField& f) -> std::optional<Edit> {
         auto v = number(rule(cr::consumerLoad, rr::consumerLoad), f);
         if (!v) return std::nullopt;
-        return Edit{"Leistung " + sectionName(),
-                    [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
-                        project::Section* section = findSection(d, id);
-                        if (!section || k >= section->consumers.size())
-                            return steps::correction(kGone);
-                        section->consumers[k].load = x;
-                        return std::nullopt;
-                    }};
+        return Edit{
+            "Leistung " + sectionName(),
+            [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
+                project::Section* section = findSection(d, id);
+                if (!section || k >= section->consumers.size()) return steps::correction(kGone);
+                section->consumers[k].load = x;
+                return std::nullopt;
+            }};
     });
 }
-
 
 void FrmProjektBearbeiten::defineCircuitReaders() {
     using Set = std::function<void(project::Circuit&)>;
@@ -620,10 +625,12 @@ void FrmProjektBearbeiten::defineCircuitReaders() {
         bindField(field, [this, name, read](tk::TextField& f) -> std::optional<Edit> {
             std::optional<Set> set = read(f);
             if (!set) return std::nullopt;
-            return Edit{name, [id = selectedCircuit()->id,
-                               set = std::move(*set)](project::Document& d) -> steps::Outcome {
+            return Edit{name,
+                        [id = selectedCircuit()->id,
+                         set = std::move(*set)](project::Document& d) -> steps::Outcome {
                             project::Circuit* circuit = findCircuit(d, id);
-                            if (!circuit) return steps::correction("Diesen Stromkreis gibt es nicht mehr.");
+                            if (!circuit)
+                                return steps::correction("Diesen Stromkreis gibt es nicht mehr.");
                             set(*circuit);
                             return std::nullopt;
                         }};
@@ -636,7 +643,8 @@ void FrmProjektBearbeiten::defineCircuitReaders() {
     });
     circuitField(txtHFlNr, "Verbraucher Nr", [this](tk::TextField& f) -> std::optional<Set> {
         auto v = readWhole(
-            rule(circuit::rules::circuitConsumerNumber, remaining::rules::circuitConsumerNumber), f);
+            rule(circuit::rules::circuitConsumerNumber, remaining::rules::circuitConsumerNumber),
+            f);
         if (!v) return std::nullopt;
         return [n = *v](project::Circuit& c) { c.consumerNumber = n; };
     });
@@ -698,19 +706,18 @@ void FrmProjektBearbeiten::defineProjectReaders() {
         const forms::FieldRule& rule;
         project::Temperature project::Document::*kept;
     };
-    for (Temperature t :
-         {Temperature{txtVorlauf, "Vorlauf", circuit::rules::supplyTemperature,
-                      &project::Document::supplyTemperature},
-          Temperature{txtRuecklauf, "Rücklauf", circuit::rules::returnTemperature,
-                      &project::Document::returnTemperature}})
-        projectField(t.field, t.name, [this, &rule = t.rule, kept = t.kept](tk::TextField& f)
-                                          -> std::optional<Set> {
-            auto v = readNumber(rule, f);
-            if (!v) return std::nullopt;
-            return [kept, x = *v, text = f.text()](project::Document& d) {
-                d.*kept = {x, text};
-            };
-        });
+    for (Temperature t : {Temperature{txtVorlauf, "Vorlauf", circuit::rules::supplyTemperature,
+                                      &project::Document::supplyTemperature},
+                          Temperature{txtRuecklauf, "Rücklauf", circuit::rules::returnTemperature,
+                                      &project::Document::returnTemperature}})
+        projectField(t.field, t.name,
+                     [this, &rule = t.rule, kept = t.kept](tk::TextField& f) -> std::optional<Set> {
+                         auto v = readNumber(rule, f);
+                         if (!v) return std::nullopt;
+                         return [kept, x = *v, text = f.text()](project::Document& d) {
+                             d.*kept = {x, text};
+                         };
+                     });
 }
 
 // --- Changes ---
@@ -745,12 +752,7 @@ void FrmProjektBearbeiten::showDocument(project::Document document) {
 }
 
 void FrmProjektBearbeiten::mnuRueckgaengig_Click() {
-    auto* field = dynamic_cast<tk::TextField*>(const_cast<tk::Control*>(focused()));
-    if (field && unapplied(*field)) {
-        field->setText(shown_[field]);
-        refusedField_ = nullptr;
-        return;
-    }
+    if (restoreFocusedField()) return;
     insertion_.reset();
     if (std::optional<project::Document> before = history_.undo()) {
         calculation_ = steps::calculate(*before);
@@ -804,9 +806,8 @@ void FrmProjektBearbeiten::cmdStromkreisLoeschen_Click() {
                            std::to_string(circuit->consumerNumber) + " löschen?",
                        kCaption))
         return;
-    if (commit("Stromkreis löschen", [id = circuit->id](project::Document& d) {
-            return editing::deleteCircuit(d, id);
-        }))
+    if (commit("Stromkreis löschen",
+               [id = circuit->id](project::Document& d) { return editing::deleteCircuit(d, id); }))
         select({Kind::Project, 0});
 }
 
@@ -858,11 +859,11 @@ void FrmProjektBearbeiten::showInsertion() {
     showKinds(false, false, true, inCritical());
     if (!section)
         for (tk::Control* c : std::initializer_list<tk::Control*>{
-                 &lblTeilstr, &txtTeilstr, &lblTeilstrckmtr, &txtTeilstrckmtr, &lblGeschw,
-                 &txtGeschw, &lblRohrDN, &txtRohrDN, &lblKorrDm, &txtKorrDm, &lblVentDN,
-                 &txtVentDN, &lblKVWert, &txtKVWert, &cmdKatalog, &lblVrbrchr, &txtVrbrchr,
-                 &lblBoganzahl, &txtBoganzahl, &lblTAnzahl, &txtTAnzahl, &lblAnbindAnz,
-                 &txtAnbindAnz, &lblReduAnz, &txtReduAnz})
+                 &lblTeilstr, &txtTeilstr,   &lblTeilstrckmtr, &txtTeilstrckmtr, &lblGeschw,
+                 &txtGeschw,  &lblRohrDN,    &txtRohrDN,       &lblKorrDm,       &txtKorrDm,
+                 &lblVentDN,  &txtVentDN,    &lblKVWert,       &txtKVWert,       &cmdKatalog,
+                 &lblVrbrchr, &txtVrbrchr,   &lblBoganzahl,    &txtBoganzahl,    &lblTAnzahl,
+                 &txtTAnzahl, &lblAnbindAnz, &txtAnbindAnz,    &lblReduAnz,      &txtReduAnz})
             c->setVisible(false);
     for (auto& [field, reader] : readers_) put(*const_cast<tk::TextField*>(field), "");
     txtHzKprNr.setEnabled(true);
@@ -968,7 +969,8 @@ void FrmProjektBearbeiten::insertSection(project::Section section) {
     project::Document before = *state_.document;
     project::Id inserted = 0;
     editing::Outcome outcome = editing::apply(before, [&](project::Document& d) {
-        steps::Outcome refused = editing::insertSection(d, insertion.beside, insertion.after, section);
+        steps::Outcome refused =
+            editing::insertSection(d, insertion.beside, insertion.after, section);
         inserted = d.nextId - 1;
         return refused;
     });
@@ -1001,20 +1003,21 @@ void FrmProjektBearbeiten::cmdKatalog_Click() {
     valve.kv = *kv;
     valve.shownText = choice->makerText;
     valve.countingText = critical ? choice->firstMakerText : choice->makerText;
-    valve.dialog = choice->fromSecondDialog ? project::ValveDialog::Second
-                                            : project::ValveDialog::First;
+    valve.dialog =
+        choice->fromSecondDialog ? project::ValveDialog::Second : project::ValveDialog::First;
     valve.maker = choice->makerText;
     valve.model = choice->model;
     if (insertion_) {
         insertion_->inputs.valve = valve;
         return;
     }
-    if (!commit("Armatur " + sectionName(), [id = selection_.id, valve](project::Document& d) -> steps::Outcome {
-            project::Section* section = findSection(d, id);
-            if (!section || !section->inputs) return steps::correction(kGone);
-            section->inputs->valve = valve;
-            return steps::Outcome{};
-        }))
+    if (!commit("Armatur " + sectionName(),
+                [id = selection_.id, valve](project::Document& d) -> steps::Outcome {
+                    project::Section* section = findSection(d, id);
+                    if (!section || !section->inputs) return steps::correction(kGone);
+                    section->inputs->valve = valve;
+                    return steps::Outcome{};
+                }))
         showDetail();
 }
 

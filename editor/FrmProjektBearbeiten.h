@@ -65,10 +65,8 @@ public:
     void Form_KeyEscape() override;
     void Form_QueryUnload() override { cmdSchliessen_Click(); }
 
-    tk::MenuEntry mnuRueckgaengig{*this, "mnuRueckgaengig", "&Bearbeiten", "&Rückgängig",
-                                  "Ctrl+Z"};
-    tk::MenuEntry mnuWiederholen{*this, "mnuWiederholen", "&Bearbeiten", "&Wiederholen",
-                                 "Ctrl+Y"};
+    tk::MenuEntry mnuRueckgaengig{*this, "mnuRueckgaengig", "&Bearbeiten", "&Rückgängig", "Ctrl+Z"};
+    tk::MenuEntry mnuWiederholen{*this, "mnuWiederholen", "&Bearbeiten", "&Wiederholen", "Ctrl+Y"};
     tk::MenuEntry mnuSchliessen{*this, "mnuSchliessen", "&Bearbeiten", "&Schließen", ""};
 
     tk::TreeView tvwProjekt{*this, "tvwProjekt"};
@@ -215,6 +213,7 @@ private:
     bool applyField(tk::TextField& field);
     bool unapplied(const tk::TextField& field) const;
     bool applyPending();
+    bool restoreFocusedField();
     tk::TextField* pendingField();
     bool refuse(tk::TextField& field);
     bool commit(const std::string& name, const editing::Change& change);

@@ -227,7 +227,6 @@ const FormLayout& displayLayout() {
     return layout;
 }
 
-
 // The tree down the left; beside it the selected item's fields, whose
 // groups for the project, a circuit and a section share the same place, and
 // under them the results. Fits 1366×768 with its frame and menu.

@@ -25,7 +25,7 @@ struct TypedCircuit {
 // Types a project into the forms: 90/70 °C, riser 3, consumer 12; each
 // section with one consumer and no valve; every circuit finished.
 inline void type(ProjectHarness& h, tk::OptionButton& material, const std::vector<Typed>& critical,
-          const std::vector<TypedCircuit>& further = {}) {
+                 const std::vector<TypedCircuit>& further = {}) {
     h.enterCircuit();
     material.click();
     for (const Typed& s : critical) {
@@ -65,6 +65,6 @@ inline void expectTypedAlike(const editing::Outcome& edited, ProjectHarness& typ
 }
 
 inline const std::vector<TypedCircuit> kFurther = {{"4", "8", {{"21", "6", "", "1500"}}},
-                                            {"5", nullptr, {{"31", "4", "20", "800"}}}};
+                                                   {"5", nullptr, {{"31", "4", "20", "800"}}}};
 
 }  // namespace testing_support::typed

@@ -47,7 +47,8 @@ struct EditorHarness : ProjectHarness {
     bool select(const std::string& start) {
         const auto& items = editor.tvwProjekt.items();
         for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i].text.starts_with(start)) return editor.tvwProjekt.select(static_cast<int>(i));
+            if (items[i].text.starts_with(start))
+                return editor.tvwProjekt.select(static_cast<int>(i));
         ADD_FAILURE() << "no item " << start;
         return false;
     }

@@ -105,8 +105,9 @@ void titleAndReadMe() {
 }
 
 // A new start that opens a saved file through the project header's menu
-// `entry` and takes the picture of the form that shows it.
-void reopened(const QString& saved, const char* entry, const char* form, const char* picture) {
+// `entry` and takes the picture of the form that shows it; then `after`.
+void reopened(const QString& saved, const char* entry, const char* form, const char* picture,
+              const std::function<void(shell::Program&)>& after = {}) {
     tk::RecordingMessageBox messages;
     tk::ScriptedFileDialog files;
     files.answers = {saved.toStdString()};
@@ -118,20 +119,12 @@ void reopened(const QString& saved, const char* entry, const char* form, const c
     waitFor(form);
     if (std::string_view(form) == "frmRohrDm") program->window(form)->resize(1130, 740);
     save(form, picture);
+    if (after) after(running);
 }
 
 // The editor over the opened project, with the further circuit's second
 // section selected.
-void edited(const QString& project) {
-    tk::RecordingMessageBox messages;
-    tk::ScriptedFileDialog files;
-    files.answers = {project.toStdString()};
-    shell::Program running(&messages, &files);
-    program = &running;
-    running.start();
-    waitFor("frmPersoForm2");
-    running.window("frmPersoForm2")->menuAction("mnuProjektOeffnen")->trigger();
-    waitFor("frmRohrDm");
+void edited(shell::Program& running) {
     QTimer::singleShot(100, [&running] {
         auto& editor = running.frmProjektBearbeiten();
         const auto& items = editor.tvwProjekt.items();
@@ -241,8 +234,7 @@ int main(int argc, char* argv[]) {
     const bool quiet = messages.shown.empty();
     // The work file in the display window; the project where the work stood.
     reopened(saved, "mnuItemOpen", "frmForm4", "anzeige-geladene-datei.png");
-    reopened(project, "mnuProjektOeffnen", "frmRohrDm", "projekt-geoeffnet.png");
-    edited(project);
+    reopened(project, "mnuProjektOeffnen", "frmRohrDm", "projekt-geoeffnet.png", edited);
     QFile::remove(saved);
     QFile::remove(project);
     return quiet ? 0 : 1;
