@@ -77,6 +77,11 @@ struct Circuit {
     bool sharedSectionsDone = false;
     std::vector<Section> sections;
     bool finished = false;  // "Fertig"
+    // The balance: the presetting table of the circuit's valve (empty: the
+    // project's), and the section whose valve the planner chose to set in
+    // place of the first that counts.
+    std::string presettingTable;
+    std::optional<Id> balancingValve;
     bool operator==(const Circuit&) const = default;
 };
 
@@ -84,6 +89,27 @@ struct Temperature {
     double value = 0;  // °C
     std::string text;  // as typed; the listing header prints it
     bool operator==(const Temperature&) const = default;
+};
+
+// What the balance checks each section against.
+struct Limits {
+    // Velocity by inner diameter: up to the first diameter the first
+    // velocity, and so on; above the last diameter the last velocity.
+    std::array<double, 3> velocityDiameters = {16.0, 27.0, 40.0};  // mm
+    std::array<double, 4> velocities = {0.5, 0.8, 1.0, 1.5};       // m/s
+    double frictionGradient = 200;                                 // Pa/m
+    double valveNoise = 200;  // mbar a valve may throttle without noise
+    bool operator==(const Limits&) const = default;
+};
+
+inline constexpr const char* kDefaultPresettingTable = "Thermostatventil DN 15, 8 Stufen";
+
+// The planner's choices for the hydraulic balance.
+struct Balancing {
+    std::string presettingTable = kDefaultPresettingTable;  // the project's default
+    double generatorLoss = 0;  // mbar: heat generator and all else outside the network
+    Limits limits;
+    bool operator==(const Balancing&) const = default;
 };
 
 struct Document {
@@ -96,6 +122,7 @@ struct Document {
     std::vector<std::int16_t> lineEstimates;
     // The critical circuit first, the further circuits in the order begun.
     std::vector<Circuit> circuits;
+    Balancing balancing;
     Id nextId = 1;  // ids are handed out once and never again
     bool operator==(const Document&) const = default;
 };
