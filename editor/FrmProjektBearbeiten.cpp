@@ -95,17 +95,17 @@ std::string consumerText(const project::Consumer& consumer) {
 
 FrmProjektBearbeiten::FrmProjektBearbeiten(tk::WindowSystem& windows, calc::CalcState& state,
                                            tk::MessageBox& messages,
-                                           catalogue::Catalogue& catalogue,
-                                           session::ProjectSession& session)
+                                           catalogue::Catalogue& catalogue, ProjectChanges& changes)
     : tk::Form(windows, "frmProjektBearbeiten", kCaption),
       state_(state),
       messages_(messages),
       catalogue_(catalogue),
-      session_(session),
+      changes_(changes),
       checker_(messages) {
     defineDesign();
     wireHandlers();
     defineReaders();
+    changes_.onChanged([this] { showChanged(); });
 }
 
 std::array<tk::TextField*, 11> FrmProjektBearbeiten::headerFields() {
@@ -151,36 +151,24 @@ void FrmProjektBearbeiten::Form_Load() {
 // --- Opening and closing ---
 
 void FrmProjektBearbeiten::edit() {
-    if (!state_.document) return;
-    if (historyEnd_ != state_.document) forgetHistory();
-    const project::Document before = *state_.document;
-    steps::Calculation calculation = steps::calculate(before);
-    if (calculation.refusal) {
-        messages_.show(calculation.refusal->text, calculation.refusal->title,
-                       tk::MessageStyle::Information);
-        return;
-    }
-    load();
-    calculation_ = std::move(calculation);
+    changes_.edit([this] {
+        load();
+        showTree();
+        showDetail();
+        showMenus();
+        showCaption();
+        tvwProjekt.setFocus();
+        showModal();
+        catalogue_.unloadBoth();
+    });
+}
+
+void FrmProjektBearbeiten::showChanged() {
+    if (!loaded()) return;
     showTree();
     showDetail();
     showMenus();
     showCaption();
-    tvwProjekt.setFocus();
-    showModal();
-    catalogue_.unloadBoth();
-    handingBack_ = true;
-    session_.showEditedWork(before);
-    handingBack_ = false;
-}
-
-void FrmProjektBearbeiten::formStepCompleted() {
-    if (!handingBack_) forgetHistory();
-}
-
-void FrmProjektBearbeiten::forgetHistory() {
-    history_.clear();
-    historyEnd_.reset();
 }
 
 // The field in which text is not yet applied gets its text back.
@@ -207,7 +195,7 @@ void FrmProjektBearbeiten::Form_KeyEscape() {
 // --- Showing the document ---
 
 void FrmProjektBearbeiten::showTree() {
-    items_ = editing::treeItems(*state_.document, calculation_->results);
+    items_ = editing::treeItems(*state_.document, changes_.calculation().results);
     std::vector<tk::TreeView::Item> shown;
     int selected = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -301,7 +289,7 @@ void FrmProjektBearbeiten::showProject() {
     optWeStahlrohr.setValue(doc.material == 3);
     put(txtVorlauf, doc.supplyTemperature.text);
     put(txtRuecklauf, doc.returnTemperature.text);
-    const steps::Results& results = calculation_->results;
+    const steps::Results& results = changes_.calculation().results;
     txtErgebnisse.setText(line("Rohrart", calc::materialReportName(doc.material)) +
                           line("Vorlauf / Rücklauf", doc.supplyTemperature.text + " / " +
                                                          doc.returnTemperature.text + " °C") +
@@ -318,7 +306,7 @@ void FrmProjektBearbeiten::showCircuit(const project::Circuit& circuit, bool cri
         shared += (shared.empty() ? "" : ", ") + std::to_string(number);
     put(txtGemeinsam, shared);
     std::string results;
-    for (const steps::CircuitResult& result : calculation_->results.circuits)
+    for (const steps::CircuitResult& result : changes_.calculation().results.circuits)
         if (result.circuit == circuit.id) results = circuitResults(result);
     txtErgebnisse.setText(results);
 }
@@ -332,7 +320,7 @@ void FrmProjektBearbeiten::showSection(const project::Section& section, bool cri
     cboVerbraucher.setItems(std::move(consumers), static_cast<int>(consumer_) + 1);
     showConsumer();
     cmdVerbraucherMinus.setEnabled(!section.consumers.empty());
-    const steps::SectionResult* result = calculation_->results.section(section.id);
+    const steps::SectionResult* result = changes_.calculation().results.section(section.id);
     txtErgebnisse.setText(result ? sectionResults(*result, critical) : "Noch nicht berechnet.");
     if (!section.inputs) return;
     const project::SectionInputs& in = *section.inputs;
@@ -366,14 +354,15 @@ void FrmProjektBearbeiten::showConsumer() {
 }
 
 void FrmProjektBearbeiten::showMenus() {
-    mnuRueckgaengig.setEnabled(history_.canUndo());
-    mnuRueckgaengig.setCaption(history_.canUndo() ? "&" + history_.undoCaption() : "&Rückgängig");
-    mnuWiederholen.setEnabled(history_.canRedo());
-    mnuWiederholen.setCaption(history_.canRedo() ? "&" + history_.redoCaption() : "&Wiederholen");
+    const editing::History& history = changes_.history();
+    mnuRueckgaengig.setEnabled(history.canUndo());
+    mnuRueckgaengig.setCaption(history.canUndo() ? "&" + history.undoCaption() : "&Rückgängig");
+    mnuWiederholen.setEnabled(history.canRedo());
+    mnuWiederholen.setCaption(history.canRedo() ? "&" + history.redoCaption() : "&Wiederholen");
 }
 
 void FrmProjektBearbeiten::showCaption() {
-    setCaption(std::string(kCaption) + (session_.showsUnsaved() ? " *" : ""));
+    setCaption(std::string(kCaption) + (changes_.unsaved() ? " *" : ""));
 }
 
 // --- Selection ---
@@ -723,55 +712,25 @@ void FrmProjektBearbeiten::defineProjectReaders() {
 // --- Changes ---
 
 bool FrmProjektBearbeiten::commit(const std::string& name, const editing::Change& change) {
-    return take(name, editing::apply(*state_.document, change));
-}
-
-bool FrmProjektBearbeiten::take(const std::string& name, editing::Outcome outcome) {
-    if (outcome.refusal) {
-        messages_.show(outcome.refusal->text, outcome.refusal->title,
-                       tk::MessageStyle::Information);
-        return false;
-    }
-    history_.record(name, *state_.document, *outcome.document);
-    calculation_ = std::move(outcome.calculation);
-    showDocument(std::move(*outcome.document));
-    return true;
-}
-
-// The document in hand changed: the tree, the detail, the forms' listings,
-// the captions and the recovery file follow.
-void FrmProjektBearbeiten::showDocument(project::Document document) {
-    state_.document = std::move(document);
-    historyEnd_ = state_.document;
-    showTree();
-    showDetail();
-    showMenus();
-    session_.redrawListings();
-    session_.stepCompleted();
-    showCaption();
+    return changes_.commit(name, change);
 }
 
 void FrmProjektBearbeiten::mnuRueckgaengig_Click() {
     if (restoreFocusedField()) return;
     insertion_.reset();
-    if (std::optional<project::Document> before = history_.undo()) {
-        calculation_ = steps::calculate(*before);
-        showDocument(std::move(*before));
-    }
+    changes_.undo();
 }
 
 void FrmProjektBearbeiten::mnuWiederholen_Click() {
     if (!applyPending()) return;
     insertion_.reset();
-    if (std::optional<project::Document> after = history_.redo()) {
-        calculation_ = steps::calculate(*after);
-        showDocument(std::move(*after));
-    }
+    changes_.redo();
 }
 
 void FrmProjektBearbeiten::optRohrart_Click(std::int16_t material) {
     if (!applyPending() || material == state_.document->material) return;
-    if (!take("Rohrart", editing::changeMaterial(*state_.document, material))) showDetail();
+    if (!changes_.take("Rohrart", editing::changeMaterial(*state_.document, material)))
+        showDetail();
 }
 
 void FrmProjektBearbeiten::move(int step) {
@@ -982,7 +941,7 @@ void FrmProjektBearbeiten::insertSection(project::Section section) {
             return steps::Outcome{};
         });
     }
-    if (!take("TS einfügen", std::move(outcome))) return;
+    if (!changes_.take("TS einfügen", std::move(outcome))) return;
     insertion_.reset();
     select({Kind::Section, inserted});
 }

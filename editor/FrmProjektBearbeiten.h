@@ -13,10 +13,9 @@
 
 #include "catalogue/CatalogueForms.h"
 #include "editing/Edits.h"
-#include "editing/History.h"
 #include "editing/Tree.h"
+#include "editor/ProjectChanges.h"
 #include "forms/FieldChecker.h"
-#include "session/ProjectSession.h"
 #include "state/CalcState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
@@ -30,18 +29,11 @@ class FrmProjektBearbeiten : public tk::Form {
 public:
     FrmProjektBearbeiten(tk::WindowSystem& windows, calc::CalcState& state,
                          tk::MessageBox& messages, catalogue::Catalogue& catalogue,
-                         session::ProjectSession& session);
+                         ProjectChanges& changes);
 
     // Shows the editor modally over the forms; once it closes, the forms show
     // the edited project.
     void edit();
-    // The history belongs to the project in hand: a step on a form, another
-    // project or new work ends it.
-    void forgetHistory();
-    // A step on a form ends the history, but not the forms showing the
-    // edited project.
-    void formStepCompleted();
-    const editing::History& history() const { return history_; }
 
     // Event handlers.
     bool tvwProjekt_Select(int index);
@@ -217,8 +209,7 @@ private:
     tk::TextField* pendingField();
     bool refuse(tk::TextField& field);
     bool commit(const std::string& name, const editing::Change& change);
-    bool take(const std::string& name, editing::Outcome outcome);
-    void showDocument(project::Document document);
+    void showChanged();
     std::optional<Edit> sectionInput(
         tk::TextField& field, const std::string& what,
         const std::function<std::optional<std::function<void(project::SectionInputs&)>>()>& read);
@@ -243,12 +234,8 @@ private:
     calc::CalcState& state_;
     tk::MessageBox& messages_;
     catalogue::Catalogue& catalogue_;
-    session::ProjectSession& session_;
+    ProjectChanges& changes_;
     forms::FieldChecker checker_;
-    editing::History history_;
-    // The document the history ends at; another one means the history is over.
-    std::optional<project::Document> historyEnd_;
-    std::optional<steps::Calculation> calculation_;
     std::vector<editing::TreeItem> items_;
     Selection selection_;
     std::size_t consumer_ = 0;  // the chosen consumer of the selected section
@@ -260,7 +247,6 @@ private:
     const tk::TextField* refusedField_ = nullptr;
     std::string refusedText_;
     bool showing_ = false;
-    bool handingBack_ = false;
 };
 
 }  // namespace editor

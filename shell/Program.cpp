@@ -38,7 +38,8 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmHaupt_(windows_, state_, messages_, catalogue_, *this),
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
-      frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, session_),
+      changes_(state_, messages_, session_),
+      frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
           windows_, [this] { showHeader(); }, [this] { showReadMe(); }),
@@ -133,7 +134,7 @@ void Program::openProject(const tk::Form& owner) {
     catalogue_.unloadBoth();
     const std::optional<project::Document> before = state_.document;
     session_.open(owner);
-    if (state_.document != before) frmProjektBearbeiten_.forgetHistory();
+    if (state_.document != before) changes_.forgetHistory();
 }
 
 void Program::editProject(const tk::Form&) { frmProjektBearbeiten_.edit(); }
@@ -144,14 +145,14 @@ void Program::openProject() {
 }
 
 void Program::stepCompleted() {
-    frmProjektBearbeiten_.formStepCompleted();
+    changes_.formStepCompleted();
     session_.stepCompleted();
 }
 
 void Program::showRemainingSections(const std::string& listing) { frmRohrDm_.open(listing); }
 
 void Program::startNewWork() {
-    frmProjektBearbeiten_.forgetHistory();
+    changes_.forgetHistory();
     frmHaupt_.startCircuit();
     frmHaupt_.showModeless();
 }

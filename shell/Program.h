@@ -89,6 +89,7 @@ private:
     circuit::FrmHaupt frmHaupt_;
     remaining::FrmRohrDm frmRohrDm_;
     session::ProjectSession session_;
+    editor::ProjectChanges changes_;
     editor::FrmProjektBearbeiten frmProjektBearbeiten_;
     bool recoveryOffered_ = false;
     workfile::FrmPersoForm2 frmPersoForm2_;

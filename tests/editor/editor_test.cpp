@@ -23,10 +23,11 @@ struct EditorHarness : ProjectHarness {
         : folder((fs::temp_directory_path() / ("rohrweiten-editor-" + std::to_string(::getpid())))
                      .string()),
           session(state, messages, files, folder, form, rest),
-          editor(windows, state, messages, catalogue, session) {
+          changes(state, messages, session),
+          editor(windows, state, messages, catalogue, changes) {
         fs::create_directories(folder);
         services.onStep = [this] {
-            editor.formStepCompleted();
+            changes.formStepCompleted();
             session.stepCompleted();
         };
     }
@@ -64,6 +65,7 @@ struct EditorHarness : ProjectHarness {
     std::string folder;
     tk::ScriptedFileDialog files;
     session::ProjectSession session;
+    editor::ProjectChanges changes;
     editor::FrmProjektBearbeiten editor;
 };
 
@@ -167,7 +169,7 @@ TEST(Editor, RefusedChangesLeaveTheDocument) {
         EXPECT_FALSE(h.editor.visible());
     });
     EXPECT_EQ(*h.state.document, before);
-    EXPECT_FALSE(h.editor.history().canUndo());
+    EXPECT_FALSE(h.changes.history().canUndo());
 }
 
 TEST(Editor, AnotherMaterialIsOneStep) {
@@ -214,7 +216,7 @@ TEST(Editor, TenStepsUndoneToTheSavedStateAndRedone) {
         for (int step = 0; step < 10; ++step) h.editor.mnuWiederholen.click();
         EXPECT_EQ(*h.state.document, edited);
     });
-    EXPECT_TRUE(h.editor.history().canUndo());
+    EXPECT_TRUE(h.changes.history().canUndo());
     h.rest.cmdNaechsterStrang.click();
     h.edit([&] { EXPECT_FALSE(h.editor.mnuRueckgaengig.enabled()); });
 }
