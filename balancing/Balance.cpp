@@ -117,8 +117,7 @@ std::optional<ValveChoice> balancingValveOf(const Member& member) {
     return first;
 }
 
-const PresettingTable& tableOf(const project::Document& document,
-                               const project::Circuit& circuit) {
+const PresettingTable& tableOf(const project::Document& document, const project::Circuit& circuit) {
     if (const PresettingTable* own = findTable(circuit.presettingTable)) return *own;
     if (const PresettingTable* project = findTable(document.balancing.presettingTable))
         return *project;
@@ -156,9 +155,9 @@ std::size_t nearestStep(const std::vector<int>& shares) {
 void addNoiseMessage(CircuitRow& row, const Context& context) {
     const double limit = context.document.balancing.limits.valveNoise;
     if (row.throttle > limit)
-        row.messages.push_back("Am Ventil sind " + mbar(row.throttle) + " mbar abzudrosseln, mehr als " +
-                               mbar(limit) +
-                               " mbar: Geräusche möglich. Ein Differenzdruckregler im Strang hilft.");
+        row.messages.push_back(
+            "Am Ventil sind " + mbar(row.throttle) + " mbar abzudrosseln, mehr als " + mbar(limit) +
+            " mbar: Geräusche möglich. Ein Differenzdruckregler im Strang hilft.");
 }
 
 void setStep(CircuitRow& row, const PresettingTable& table, const std::vector<int>& shares,
@@ -194,8 +193,8 @@ void setValve(CircuitRow& row, const Context& context, const Member& member,
     row.throttle = rounded(throttle, 1);
     row.table = table.name;
     addNoiseMessage(row, context);
-    const std::vector<int> shares = formed ? sharesOf(context, member, m, open, table)
-                                           : std::vector<int>{};
+    const std::vector<int> shares =
+        formed ? sharesOf(context, member, m, open, table) : std::vector<int>{};
     if (shares.empty()) return;
     const double required = row.excess == 0 ? fitted.kv : fitted.kv * std::sqrt(open / throttle);
     setStep(row, table, shares, required);
@@ -271,9 +270,10 @@ void addPumpChecks(std::vector<std::string>& checks, const std::vector<Member>& 
         if (member.critical || !member.result) continue;
         for (const steps::SectionResult& section : member.result->sections)
             if (section.massFlow > pumpFlow)
-                checks.push_back(place(*member.circuit, sectionNumber(*member.circuit, section.section)) +
-                                 "führt mehr Wasser als die Pumpe fördert – fehlen Verbraucher im "
-                                 "ungünstigsten Stromkreis?");
+                checks.push_back(
+                    place(*member.circuit, sectionNumber(*member.circuit, section.section)) +
+                    "führt mehr Wasser als die Pumpe fördert – fehlen Verbraucher im "
+                    "ungünstigsten Stromkreis?");
     }
 }
 
@@ -313,7 +313,8 @@ Balance balance(const project::Document& document, const steps::Results& results
         if (inBalance(member)) context.reference = std::max(context.reference, member.need);
     for (const Member& member : members) {
         out.circuits.push_back(rowOf(context, member));
-        if (out.circuits.back().valveSection) out.exampleValues |= findTable(out.circuits.back().table)->builtIn;
+        if (out.circuits.back().valveSection)
+            out.exampleValues |= findTable(out.circuits.back().table)->builtIn;
     }
     out.pump = pumpOf(document, members.front(), context.reference);
     const steps::SectionResult* largest = largestSection(members.front());
@@ -332,7 +333,8 @@ std::vector<project::Id> valveSections(const project::Document&, const steps::Re
     const steps::CircuitResult* result = resultOf(results, circuit);
     if (!result) return ids;
     for (const steps::SectionResult& section : result->sections)
-        if (section.valveCounted && sectionOf(circuit, section.section)) ids.push_back(section.section);
+        if (section.valveCounted && sectionOf(circuit, section.section))
+            ids.push_back(section.section);
     return ids;
 }
 
