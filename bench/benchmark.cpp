@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "balancing/Balance.h"
 #include "bench/Project.h"
 #include "editing/Edits.h"
 #include "editing/Tree.h"
@@ -105,6 +106,14 @@ void editOurs(benchmark::State& s) {
         std::string remainingFormBox = steps::remainingStageListing(calculation);
         benchmark::DoNotOptimize(remainingFormBox);
     }
+}
+
+// --- The balance against one calculation ---
+
+// The balance of the whole project, its results calculated once.
+void balanceOurs(benchmark::State& s) {
+    static const steps::Results results = steps::calculate(document()).results;
+    for (auto _ : s) benchmark::DoNotOptimize(balancing::balance(document(), results));
 }
 
 // --- Both listings ---
@@ -381,6 +390,7 @@ public:
             {"Rechnen (ganzes Projekt)", "computeOurs", "computeBaseline", 2.0},
             {"Dokument berechnen", "calculateOurs", "computeOurs", 1.5},
             {"Eine Bearbeitung des Projekts", "editOurs", "calculateOurs", 3.0},
+            {"Abgleich des Projekts", "balanceOurs", "calculateOurs", 0.5},
             {"Beide Listen", "listingsOurs", "listingsBaseline", 1.5},
             {"Arbeitsdatei schreiben und lesen", "workFileOurs", "workFileBaseline", 3.0},
             {"Projektdatei schreiben und lesen", "projectFileOurs", "projectFileBaseline", 3.0},
@@ -412,6 +422,7 @@ BENCHMARK(computeOurs)->Repetitions(11);
 BENCHMARK(computeBaseline)->Repetitions(11);
 BENCHMARK(calculateOurs)->Repetitions(11);
 BENCHMARK(editOurs)->Repetitions(11);
+BENCHMARK(balanceOurs)->Repetitions(11);
 BENCHMARK(listingsOurs)->Repetitions(11);
 BENCHMARK(listingsBaseline)->Repetitions(11);
 BENCHMARK(workFileOurs)->Repetitions(11);
