@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "circuit/MainFormRules.h"
+#include "editor/FieldText.h"
 #include "forms/Fittings.h"
 #include "listing/FormatMask.h"
 #include "remaining/RemainingRules.h"
@@ -18,19 +19,6 @@ using Kind = editing::TreeItem::Kind;
 constexpr const char* kGone = "Diese Teilstrecke gibt es nicht mehr.";
 
 std::string two(int number) { return listing::formatNumber(number, "00"); }
-
-bool hasControlCharacters(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
-}
-
-// Line breaks and other control characters become blanks, as a one-line
-// field takes pasted text.
-std::string cleaned(std::string text) {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-    return text;
-}
 
 project::Section* findSection(project::Document& document, project::Id id) {
     for (project::Circuit& circuit : document.circuits)
@@ -95,12 +83,14 @@ std::string consumerText(const project::Consumer& consumer) {
 
 FrmProjektBearbeiten::FrmProjektBearbeiten(tk::WindowSystem& windows, calc::CalcState& state,
                                            tk::MessageBox& messages,
-                                           catalogue::Catalogue& catalogue, ProjectChanges& changes)
+                                           catalogue::Catalogue& catalogue, ProjectChanges& changes,
+                                           FrmAbgleich& balance)
     : tk::Form(windows, "frmProjektBearbeiten", kCaption),
       state_(state),
       messages_(messages),
       catalogue_(catalogue),
       changes_(changes),
+      balance_(balance),
       checker_(messages) {
     defineDesign();
     wireHandlers();
@@ -125,6 +115,9 @@ void FrmProjektBearbeiten::wireHandlers() {
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
     mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });
+    mnuAbgleich.onClick([this] {
+        if (applyPending()) balance_.showBalance();
+    });
     cmdSchliessen.onClick([this] { cmdSchliessen_Click(); });
     cmdDavor.onClick([this] { cmdDavor_Click(); });
     cmdDanach.onClick([this] { cmdDanach_Click(); });
@@ -359,6 +352,8 @@ void FrmProjektBearbeiten::showMenus() {
     mnuRueckgaengig.setCaption(history.canUndo() ? "&" + history.undoCaption() : "&Rückgängig");
     mnuWiederholen.setEnabled(history.canRedo());
     mnuWiederholen.setCaption(history.canRedo() ? "&" + history.redoCaption() : "&Wiederholen");
+    const auto& circuits = changes_.document().circuits;
+    mnuAbgleich.setEnabled(!circuits.empty() && circuits.front().finished);
 }
 
 void FrmProjektBearbeiten::showCaption() {

@@ -14,6 +14,7 @@
 #include "catalogue/CatalogueForms.h"
 #include "editing/Edits.h"
 #include "editing/Tree.h"
+#include "editor/FrmAbgleich.h"
 #include "editor/ProjectChanges.h"
 #include "forms/FieldChecker.h"
 #include "state/CalcState.h"
@@ -29,7 +30,7 @@ class FrmProjektBearbeiten : public tk::Form {
 public:
     FrmProjektBearbeiten(tk::WindowSystem& windows, calc::CalcState& state,
                          tk::MessageBox& messages, catalogue::Catalogue& catalogue,
-                         ProjectChanges& changes);
+                         ProjectChanges& changes, FrmAbgleich& balance);
 
     // Shows the editor modally over the forms; once it closes, the forms show
     // the edited project.
@@ -59,6 +60,8 @@ public:
 
     tk::MenuEntry mnuRueckgaengig{*this, "mnuRueckgaengig", "&Bearbeiten", "&Rückgängig", "Ctrl+Z"};
     tk::MenuEntry mnuWiederholen{*this, "mnuWiederholen", "&Bearbeiten", "&Wiederholen", "Ctrl+Y"};
+    tk::MenuEntry mnuAbgleich{*this, "mnuAbgleich", "&Bearbeiten", "Hydraulischer Ab&gleich…",
+                              "Ctrl+H"};
     tk::MenuEntry mnuSchliessen{*this, "mnuSchliessen", "&Bearbeiten", "&Schließen", ""};
 
     tk::TreeView tvwProjekt{*this, "tvwProjekt"};
@@ -235,6 +238,7 @@ private:
     tk::MessageBox& messages_;
     catalogue::Catalogue& catalogue_;
     ProjectChanges& changes_;
+    FrmAbgleich& balance_;
     forms::FieldChecker checker_;
     std::vector<editing::TreeItem> items_;
     Selection selection_;

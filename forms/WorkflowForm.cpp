@@ -28,6 +28,8 @@ WorkflowForm::WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind,
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
     mnuProjektBearbeiten.designDisabled();
     mnuProjektBearbeiten.onClick([this] { mnuProjektBearbeiten_Click(); });
+    mnuAbgleich.designDisabled();
+    mnuAbgleich.onClick([this] { mnuAbgleich_Click(); });
     mnuExitItem.onClick([this] { mnuExitItem_Click(); });
     mnuItemAnleitung.onClick([this] { mnuItemAnleitung_Click(); });
 }
@@ -59,6 +61,8 @@ void WorkflowForm::mnuExitItem_Click() {
 
 void WorkflowForm::mnuProjektBearbeiten_Click() { services_.editProject(*this); }
 
+void WorkflowForm::mnuAbgleich_Click() { services_.balanceProject(*this); }
+
 void WorkflowForm::mnuItemAnleitung_Click() { services_.showGuide(); }
 
 // Closing the window ends the program like "Beenden", rather than leaving
@@ -84,6 +88,8 @@ void WorkflowForm::enableProjectEntries() {
     for (tk::MenuEntry* entry : {&mnuProjektSpeichern, &mnuProjektSpeichernUnter})
         entry->setEnabled(state_.document.has_value());
     mnuProjektBearbeiten.setEnabled(state_.document.has_value() && kind_.editable(state_));
+    mnuAbgleich.setEnabled(state_.document && !state_.document->circuits.empty() &&
+                           state_.document->circuits.front().finished);
 }
 
 void WorkflowForm::redrawListing() {

@@ -42,11 +42,13 @@ public:
     void mnuPrinterItem_Click();
     void mnuItemArbeitunterbrechen_Click();
     void mnuProjektBearbeiten_Click();
+    void mnuAbgleich_Click();
     void mnuExitItem_Click();
     void mnuItemAnleitung_Click();
     void Form_QueryUnload() override;
     // The project entries of "Datei" are open while there is a document,
-    // "Projekt bearbeiten…" only in the steps where no section is half entered.
+    // "Projekt bearbeiten…" only in the steps where no section is half entered,
+    // "Hydraulischer Abgleich…" once the critical circuit is finished.
     void enableProjectEntries();
     // Draws the listing box anew from the planner's document; work without
     // one keeps what the box shows.
@@ -64,6 +66,8 @@ public:
     tk::MenuEntry mnuItemArbeitunterbrechen;
     tk::MenuEntry mnuProjektBearbeiten{*this, "mnuProjektBearbeiten", "Bearbeiten",
                                        "Projekt &bearbeiten…", "Ctrl+B"};
+    tk::MenuEntry mnuAbgleich{*this, "mnuAbgleich", "Bearbeiten", "Hydraulischer Ab&gleich…",
+                              "Ctrl+H"};
     tk::MenuEntry mnuItemAnleitung{*this, "mnuItemAnleitung", "&Hilfe", "&Anleitung", "F1"};
 
 protected:

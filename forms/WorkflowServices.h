@@ -33,6 +33,8 @@ public:
     // "Projekt &bearbeiten…": the editor over the form; the forms show the
     // edited project once it closes.
     virtual void editProject(const tk::Form& owner) = 0;
+    // "Hydraulischer Ab&gleich…": the balance of the project over the form.
+    virtual void balanceProject(const tk::Form& owner) = 0;
     // A step of a form has completed: the document may have changed.
     virtual void stepCompleted() = 0;
     // "&Anleitung" of the "&Hilfe" menu: the operating guide beside the

@@ -323,4 +323,31 @@ const FormLayout& editorLayout() {
     return layout;
 }
 
+// The pump and the loss outside the network at the top, the circuit table
+// across the window, the choices of one circuit under it, then the checks.
+const FormLayout& balanceLayout() {
+    static const FormLayout layout{QSize(1200, 625),
+                                   {
+                                       {"lblPumpe", {QRect(10, 8, 300, 22), Look::Heading}},
+                                       {"txtPumpe", {QRect(10, 34, 560, 64), Look::Fixed}},
+                                       {"lblErzeuger", {QRect(590, 34, 260, 18)}},
+                                       {"txtErzeuger", {QRect(590, 54, 80, 24)}},
+                                       {"lblProjektTabelle", {QRect(860, 34, 330, 18)}},
+                                       {"cboProjektTabelle", {QRect(860, 54, 330, 26)}},
+                                       {"lblKreise", {QRect(10, 108, 300, 22), Look::Heading}},
+                                       {"txtKreise", {QRect(10, 134, 1180, 250), Look::Fixed}},
+                                       {"lblKreis", {QRect(10, 392, 250, 18)}},
+                                       {"cboKreis", {QRect(10, 412, 250, 26)}},
+                                       {"lblKreisTabelle", {QRect(275, 392, 330, 18)}},
+                                       {"cboKreisTabelle", {QRect(275, 412, 330, 26)}},
+                                       {"lblVentil", {QRect(620, 392, 330, 18)}},
+                                       {"cboVentil", {QRect(620, 412, 330, 26)}},
+                                       {"lblBeispiel", {QRect(10, 446, 900, 20)}},
+                                       {"lblPruefungen", {QRect(10, 472, 300, 22), Look::Heading}},
+                                       {"txtPruefungen", {QRect(10, 498, 1060, 120), Look::Fixed}},
+                                       {"cmdSchliessen", {QRect(1080, 588, 110, 30)}},
+                                   }};
+    return layout;
+}
+
 }  // namespace shell

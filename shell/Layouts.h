@@ -16,5 +16,6 @@ const FormLayout& readMeLayout();
 const FormLayout& headerLayout();
 const FormLayout& displayLayout();
 const FormLayout& editorLayout();
+const FormLayout& balanceLayout();
 
 }  // namespace shell

@@ -39,7 +39,8 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       changes_(state_, messages_, session_),
-      frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_),
+      frmAbgleich_(windows_, messages_, changes_),
+      frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_, frmAbgleich_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
           windows_, [this] { showHeader(); }, [this] { showReadMe(); }),
@@ -66,6 +67,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(frmRohrDm_, remainingFormLayout());
     add(frmForm4_, displayLayout());
     add(frmProjektBearbeiten_, editorLayout());
+    add(frmAbgleich_, balanceLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
 }
@@ -138,6 +140,8 @@ void Program::openProject(const tk::Form& owner) {
 }
 
 void Program::editProject(const tk::Form&) { frmProjektBearbeiten_.edit(); }
+
+void Program::balanceProject(const tk::Form&) { frmAbgleich_.showBalance(); }
 
 void Program::openProject() {
     openProject(frmPersoForm2_);

@@ -62,6 +62,7 @@ public:
     bool saveProject(const tk::Form& owner, bool askName) override;
     void openProject(const tk::Form& owner) override;
     void editProject(const tk::Form& owner) override;
+    void balanceProject(const tk::Form& owner) override;
     void stepCompleted() override;
 
     // HeaderHandOver
@@ -72,6 +73,7 @@ public:
 
     session::ProjectSession& session() { return session_; }
     editor::FrmProjektBearbeiten& frmProjektBearbeiten() { return frmProjektBearbeiten_; }
+    editor::FrmAbgleich& frmAbgleich() { return frmAbgleich_; }
 
 private:
     void showHeader();
@@ -90,6 +92,7 @@ private:
     remaining::FrmRohrDm frmRohrDm_;
     session::ProjectSession session_;
     editor::ProjectChanges changes_;
+    editor::FrmAbgleich frmAbgleich_;
     editor::FrmProjektBearbeiten frmProjektBearbeiten_;
     bool recoveryOffered_ = false;
     workfile::FrmPersoForm2 frmPersoForm2_;

@@ -8,6 +8,7 @@
 #include "editor/FrmProjektBearbeiten.h"
 #include "session/ProjectSession.h"
 #include "tests/editing/TypedProject.h"
+#include "tests/editor/BalanceProject.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ struct EditorHarness : ProjectHarness {
                      .string()),
           session(state, messages, files, folder, form, rest),
           changes(state, messages, session),
-          editor(windows, state, messages, catalogue, changes) {
+          balance(windows, messages, changes),
+          editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
         services.onStep = [this] {
             changes.formStepCompleted();
@@ -66,6 +68,7 @@ struct EditorHarness : ProjectHarness {
     tk::ScriptedFileDialog files;
     session::ProjectSession session;
     editor::ProjectChanges changes;
+    editor::FrmAbgleich balance;
     editor::FrmProjektBearbeiten editor;
 };
 
@@ -219,6 +222,77 @@ TEST(Editor, TenStepsUndoneToTheSavedStateAndRedone) {
     EXPECT_TRUE(h.changes.history().canUndo());
     h.rest.cmdNaechsterStrang.click();
     h.edit([&] { EXPECT_FALSE(h.editor.mnuRueckgaengig.enabled()); });
+}
+
+// The balance of balance_by_hand.md, then another loss outside the network
+// and another table for riser 6, both undone.
+TEST(Balance, EveryCircuitAsWorkedByHandAndTheChangesUndone) {
+    EditorHarness h;
+    ASSERT_TRUE(h.session.takeOver(testing_support::balanceProject(), ""));
+    ASSERT_TRUE(h.rest.mnuAbgleich.enabled());
+    struct Row {
+        int riser, valve;
+        double need, excess, throttle, requiredKv;
+        int step, share;
+    };
+    const std::vector<Row> dn15 = {{3, 2, 45.1, 5.5, 43.0, 2.335, 8, 33},
+                                   {4, 11, 50.6, 0.0, 9.5, 0.66, 8, 108},
+                                   {5, 21, 31.4, 19.2, 48.6, 0.233, 4, 90},
+                                   {6, 31, 23.0, 27.6, 44.1, 0.612, 7, 85}};
+    auto expectRows = [&h](const std::vector<Row>& rows) {
+        const auto& shown = h.balance.balance().circuits;
+        ASSERT_EQ(shown.size(), rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Row& row = rows[i];
+            const balancing::CircuitRow& got = shown[i];
+            EXPECT_EQ(got.riser, row.riser);
+            EXPECT_EQ(got.valveSectionNumber, row.valve);
+            EXPECT_DOUBLE_EQ(got.need, row.need) << row.riser;
+            EXPECT_DOUBLE_EQ(got.excess, row.excess) << row.riser;
+            EXPECT_DOUBLE_EQ(got.throttle, row.throttle) << row.riser;
+            EXPECT_DOUBLE_EQ(got.requiredKv.value_or(-1), row.requiredKv) << row.riser;
+            EXPECT_EQ(got.step.value_or(-1), row.step) << row.riser;
+            EXPECT_EQ(got.share.value_or(-1), row.share) << row.riser;
+        }
+    };
+    h.windows.whenModal("frmAbgleich", [&] {
+        auto& w = h.balance;
+        expectRows(dn15);
+        const balancing::Pump& pump = w.balance().pump;
+        EXPECT_DOUBLE_EQ(pump.massFlow, 485.8);
+        EXPECT_EQ(pump.sectionNumber, 2);
+        EXPECT_DOUBLE_EQ(pump.volumeFlow, 0.5);
+        EXPECT_DOUBLE_EQ(pump.head, 0.53);
+        EXPECT_EQ(w.balance().circuits[0].messages,
+                  std::vector<std::string>{
+                      "Auch die größte Voreinstellung (kv 0,720) reicht nicht: Durchfluss 33 %."});
+        EXPECT_EQ(w.balance().circuits[1].messages,
+                  std::vector<std::string>{
+                      "Dieser Stromkreis braucht 50,6 mbar, mehr als der ungünstigste Stromkreis "
+                      "(45,1 mbar). Die Pumpe muss 5,5 mbar mehr fördern; größere Nennweiten in "
+                      "diesem Stromkreis würden helfen."});
+        EXPECT_TRUE(w.balance().checks.empty());
+        EXPECT_TRUE(w.lblBeispiel.visible());
+        EXPECT_FALSE(h.change(w.txtErzeuger, "10000"));
+        EXPECT_EQ(h.messages.last().text, "Bitte Zahlen zwischen 0 und 9999 eingeben.");
+        ASSERT_TRUE(h.change(w.txtErzeuger, "150"));
+        EXPECT_DOUBLE_EQ(w.balance().pump.head, 2.10);
+        EXPECT_DOUBLE_EQ(w.balance().pump.pressureKpa, 20.06);
+        ASSERT_TRUE(w.cboKreis.choose(4));
+        ASSERT_TRUE(w.cboKreisTabelle.choose(4));  // after "wie Projekt": DN 10, 15, 20
+        EXPECT_EQ(w.balance().circuits[3].table, "Thermostatventil DN 20, 8 Stufen");
+        EXPECT_EQ(w.balance().circuits[3].share, 114);
+        EXPECT_EQ(w.mnuRueckgaengig.caption(), "&Rückgängig: Voreinstelltabelle Strang 6");
+        w.mnuRueckgaengig.click();
+        w.mnuRueckgaengig.click();
+        expectRows(dn15);
+        EXPECT_DOUBLE_EQ(w.balance().pump.head, 0.53);
+        EXPECT_EQ(w.txtKreise.text().find("DN 20"), std::string::npos);
+        w.userPressedEscape();
+    });
+    h.balance.showBalance();
+    EXPECT_FALSE(h.balance.visible());
+    EXPECT_EQ(h.state.document->balancing, project::Balancing{});
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ project::Document firstProjectDocument() {
     doc.material = 1;
     doc.supplyTemperature = {90, "90"};
     doc.returnTemperature = {70, "70"};
-    doc.circuits = {{1, 3, 12, {}, false, {critical}, true}, {3, 4, 31, {}, true, {further}, true}};
+    doc.circuits = {{1, 3, 12, {}, false, {critical}, true, {}, {}},
+                    {3, 4, 31, {}, true, {further}, true, {}, {}}};
     doc.nextId = 5;
     return doc;
 }

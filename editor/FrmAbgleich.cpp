@@ -1,0 +1,279 @@
+#include "editor/FrmAbgleich.h"
+
+#include <algorithm>
+
+#include "editor/FieldText.h"
+#include "listing/FormatMask.h"
+
+namespace editor {
+
+const forms::FieldRule kGeneratorLossRule{"txtErzeuger",
+                                          forms::Reading::Locale,
+                                          0,
+                                          true,
+                                          10000,
+                                          forms::Stored::Locale,
+                                          "Bitte Zahlen zwischen 0 und 9999 eingeben.",
+                                          "0"};
+
+namespace {
+
+constexpr const char* kDash = "–";
+
+std::size_t characters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The text in a column of `width` characters, cut where it is wider.
+std::string cell(std::string text, std::size_t width, bool right) {
+    while (characters(text) > width) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back();
+    }
+    const std::string fill(width - characters(text), ' ');
+    return right ? fill + text : text + fill;
+}
+
+std::string number(double value, const char* mask) { return listing::formatNumber(value, mask); }
+
+std::string optional(const std::optional<double>& value, const char* mask) {
+    return value ? number(*value, mask) : kDash;
+}
+
+std::string circuitName(const project::Circuit& circuit) {
+    return "Strang " + std::to_string(circuit.riser) + ", Verbraucher " +
+           std::to_string(circuit.consumerNumber);
+}
+
+std::string rowText(const balancing::CircuitRow& row) {
+    std::string text = cell(std::to_string(row.riser), 6, true) +
+                       cell(std::to_string(row.consumerNumber), 7, true) + "  ";
+    if (!row.finished) return text + "noch nicht fertig\r\n";
+    const bool valve = row.valveSection.has_value();
+    text += cell(valve ? number(row.valveSectionNumber, "00") : kDash, 3, false) +
+            cell(valve ? row.valveText : kDash, 18, false) +
+            cell(valve ? number(row.kv, "0.000") : kDash, 7, true) +
+            cell(number(row.massFlow, "0.0"), 9, true) + cell(number(row.need, "0.0"), 8, true) +
+            cell(number(row.excess, "0.0"), 8, true) + cell(number(row.throttle, "0.0"), 8, true) +
+            cell(optional(row.requiredKv, "0.000"), 9, true) + "  " +
+            cell(row.table.empty() ? kDash : row.table, 33, false) +
+            cell(row.step ? std::to_string(*row.step) : kDash, 6, true) +
+            cell(row.share ? std::to_string(*row.share) + " %" : kDash, 7, true) + "\r\n";
+    for (const std::string& message : row.messages) text += "        " + message + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+std::string circuitTable(const balancing::Balance& balance) {
+    std::string text =
+        "Strang Verbr.  TS Ventil                 kv   m kg/h  N mbar  E mbar  T mbar  kv erf.  "
+        "Tabelle                           Stufe      q\r\n";
+    for (const balancing::CircuitRow& row : balance.circuits) text += rowText(row);
+    return text;
+}
+
+std::string pumpBlock(const balancing::Balance& balance) {
+    const balancing::Pump& pump = balance.pump;
+    return "Förderstrom     " + number(pump.massFlow, "0.0") +
+           " kg/h = " + number(pump.volumeFlow, "0.000") + " m³/h (TS " +
+           number(pump.sectionNumber, "00") + ")\r\nBezugsdruck P   " +
+           number(pump.referencePressure, "0.0") + " mbar\r\nFörderhöhe      " +
+           number(pump.head, "0.00") + " m (P + X = " + number(pump.pressure, "0.0") +
+           " mbar = " + number(pump.pressureKpa, "0.00") + " kPa)";
+}
+
+FrmAbgleich::FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages,
+                         ProjectChanges& changes)
+    : tk::Form(windows, "frmAbgleich", kBalanceCaption), changes_(changes), checker_(messages) {
+    mnuWiederholen.designSecondShortcut("Ctrl+Shift+Z");
+    for (tk::TextField* shown : {&txtPumpe, &txtKreise, &txtPruefungen})
+        shown->designMultiLine().designReadOnly();
+    wireHandlers();
+    changes_.onChanged([this] { showChanged(); });
+}
+
+void FrmAbgleich::wireHandlers() {
+    txtErzeuger.onApply([this] { return txtErzeuger_Apply(); });
+    cboProjektTabelle.onClick([this] { cboProjektTabelle_Click(); });
+    cboKreis.onClick([this] { cboKreis_Click(); });
+    cboKreisTabelle.onClick([this] { cboKreisTabelle_Click(); });
+    cboVentil.onClick([this] { cboVentil_Click(); });
+    mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
+    mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
+    mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });
+    cmdSchliessen.onClick([this] { cmdSchliessen_Click(); });
+}
+
+void FrmAbgleich::showBalance() {
+    changes_.edit([this] {
+        load();
+        circuit_ = 0;
+        showAll();
+        txtErzeuger.setFocus();
+        showModal();
+    });
+}
+
+void FrmAbgleich::showChanged() {
+    if (loaded()) showAll();
+}
+
+void FrmAbgleich::showAll() {
+    const project::Document& document = changes_.document();
+    balance_ = balancing::balance(document, changes_.calculation().results);
+    txtPumpe.setText(pumpBlock(balance_));
+    shownLoss_ = listing::formatNumber(document.balancing.generatorLoss, "0.0");
+    refusedLoss_.clear();
+    txtErzeuger.setText(shownLoss_);
+    std::vector<std::string> tables;
+    int chosen = 0;
+    for (const balancing::PresettingTable& table : balancing::builtInTables()) {
+        tables.push_back(table.name);
+        if (table.name == document.balancing.presettingTable)
+            chosen = static_cast<int>(tables.size());
+    }
+    cboProjektTabelle.setItems(std::move(tables), chosen);
+    txtKreise.setText(circuitTable(balance_));
+    std::string checks;
+    for (const std::string& check : balance_.checks) checks += check + "\r\n";
+    txtPruefungen.setText(checks.empty() ? "Keine Auffälligkeiten." : checks);
+    lblBeispiel.setVisible(balance_.exampleValues);
+    showCircuitChoices();
+    const editing::History& history = changes_.history();
+    mnuRueckgaengig.setEnabled(history.canUndo());
+    mnuRueckgaengig.setCaption(history.canUndo() ? "&" + history.undoCaption() : "&Rückgängig");
+    mnuWiederholen.setEnabled(history.canRedo());
+    mnuWiederholen.setCaption(history.canRedo() ? "&" + history.redoCaption() : "&Wiederholen");
+    setCaption(std::string(kBalanceCaption) + (changes_.unsaved() ? " *" : ""));
+}
+
+const project::Circuit* FrmAbgleich::chosenCircuit() const {
+    const auto& circuits = changes_.document().circuits;
+    return circuit_ < circuits.size() ? &circuits[circuit_] : nullptr;
+}
+
+std::vector<project::Id> FrmAbgleich::valveChoices() const {
+    const project::Circuit* circuit = chosenCircuit();
+    if (!circuit) return {};
+    return balancing::valveSections(changes_.document(), changes_.calculation().results, *circuit);
+}
+
+// The circuit in hand with its own table and valve.
+void FrmAbgleich::showCircuitChoices() {
+    const project::Document& document = changes_.document();
+    std::vector<std::string> names;
+    for (const project::Circuit& circuit : document.circuits) names.push_back(circuitName(circuit));
+    circuit_ = std::min(circuit_, names.empty() ? 0 : names.size() - 1);
+    cboKreis.setItems(std::move(names), static_cast<int>(circuit_) + 1);
+    const project::Circuit* circuit = chosenCircuit();
+    std::vector<std::string> tables{"wie Projekt"};
+    int chosen = 1;
+    for (const balancing::PresettingTable& table : balancing::builtInTables()) {
+        tables.push_back(table.name);
+        if (circuit && table.name == circuit->presettingTable)
+            chosen = static_cast<int>(tables.size());
+    }
+    cboKreisTabelle.setItems(std::move(tables), chosen);
+    std::vector<std::string> valves{"erstes zählendes Ventil"};
+    chosen = 1;
+    for (project::Id id : valveChoices()) {
+        for (const project::Section& section : circuit->sections)
+            if (section.id == id && section.inputs)
+                valves.push_back("TS " + number(section.inputs->number, "00") + " – " +
+                                 section.inputs->valve.shownText);
+        if (circuit->balancingValve == id) chosen = static_cast<int>(valves.size());
+    }
+    cboVentil.setItems(std::move(valves), chosen);
+}
+
+bool FrmAbgleich::txtErzeuger_Apply() {
+    if (txtErzeuger.text() == shownLoss_) return true;
+    if (txtErzeuger.text() == refusedLoss_) {
+        txtErzeuger.setFocus();
+        return false;
+    }
+    refusedLoss_ = txtErzeuger.text();
+    std::optional<double> loss;
+    if (hasControlCharacters(txtErzeuger.text()))
+        checker_.correction(kGeneratorLossRule.message, txtErzeuger);
+    else
+        loss = checker_.number(kGeneratorLossRule, txtErzeuger);
+    if (!loss) return false;
+    return changes_.commit("Verlust Wärmeerzeuger", [x = *loss](project::Document& d) {
+        d.balancing.generatorLoss = x;
+        return steps::Outcome{};
+    });
+}
+
+void FrmAbgleich::cboProjektTabelle_Click() {
+    if (!txtErzeuger_Apply()) return;
+    const std::string name = cboProjektTabelle.text();
+    changes_.commit("Voreinstelltabelle", [name](project::Document& d) {
+        d.balancing.presettingTable = name;
+        return steps::Outcome{};
+    });
+}
+
+void FrmAbgleich::cboKreis_Click() {
+    circuit_ = static_cast<std::size_t>(std::max(1, cboKreis.position()) - 1);
+    showCircuitChoices();
+}
+
+void FrmAbgleich::cboKreisTabelle_Click() {
+    const project::Circuit* circuit = chosenCircuit();
+    if (!circuit || !txtErzeuger_Apply()) return;
+    const std::string name = cboKreisTabelle.position() > 1 ? cboKreisTabelle.text() : "";
+    changes_.commit("Voreinstelltabelle Strang " + std::to_string(circuit->riser),
+                    [id = circuit->id, name](project::Document& d) {
+                        for (project::Circuit& c : d.circuits)
+                            if (c.id == id) c.presettingTable = name;
+                        return steps::Outcome{};
+                    });
+}
+
+void FrmAbgleich::cboVentil_Click() {
+    const project::Circuit* circuit = chosenCircuit();
+    if (!circuit || !txtErzeuger_Apply()) return;
+    const std::vector<project::Id> ids = valveChoices();
+    const int position = cboVentil.position();
+    std::optional<project::Id> valve;
+    if (position >= 2 && static_cast<std::size_t>(position - 2) < ids.size())
+        valve = ids[static_cast<std::size_t>(position - 2)];
+    changes_.commit("Abgleichventil Strang " + std::to_string(circuit->riser),
+                    [id = circuit->id, valve](project::Document& d) {
+                        for (project::Circuit& c : d.circuits)
+                            if (c.id == id) c.balancingValve = valve;
+                        return steps::Outcome{};
+                    });
+}
+
+void FrmAbgleich::mnuRueckgaengig_Click() {
+    if (txtErzeuger.hasFocus() && txtErzeuger.text() != shownLoss_) {
+        txtErzeuger.setText(shownLoss_);
+        return;
+    }
+    changes_.undo();
+}
+
+void FrmAbgleich::mnuWiederholen_Click() {
+    if (txtErzeuger_Apply()) changes_.redo();
+}
+
+void FrmAbgleich::cmdSchliessen_Click() {
+    if (txtErzeuger_Apply()) unload();
+}
+
+// Esc in the changed field restores it; anywhere else it closes the window.
+void FrmAbgleich::Form_KeyEscape() {
+    if (txtErzeuger.hasFocus() && txtErzeuger.text() != shownLoss_) {
+        txtErzeuger.setText(shownLoss_);
+        return;
+    }
+    unload();
+}
+
+}  // namespace editor
