@@ -12,7 +12,7 @@
 namespace projectfile {
 
 inline constexpr std::string_view kFormat = "rohrweiten-projekt";
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 inline constexpr std::string_view kSuffix = "rohrprojekt";
 inline constexpr std::string_view kFilter = "Rohrweiten-Projekte (*.rohrprojekt)";
 
@@ -30,7 +30,8 @@ struct ReadOutcome {
     std::string reason;
 };
 
-// Reads a file's bytes into a fresh document.
+// Reads a file's bytes into a fresh document. A version 1 file, written
+// before the balance was kept, gives the default balance settings.
 ReadOutcome readProjectFile(std::string_view bytes);
 
 }  // namespace projectfile

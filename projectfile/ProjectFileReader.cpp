@@ -29,6 +29,8 @@ constexpr int kMaxDepth = 16;
 // The header window's fields set no maximum of their own, so each takes
 // what a line edit takes.
 constexpr std::size_t kHeaderFieldLength = 32767;
+constexpr double kMaxGeneratorLoss = 9999;  // mbar
+constexpr std::size_t kMaxTableName = 200;
 constexpr std::size_t kMaxSharedSections = std::size_t{calc::kMaxRisers} * calc::kMaxSections;
 
 using R = forms::Reading;
@@ -156,12 +158,14 @@ public:
     }
 
     // An object with exactly these keys; the optional ones may be missing.
-    void keys(Keys required, Keys optional = {}) const {
+    // `alsoRequired` holds the keys that only some versions require.
+    void keys(Keys required, Keys optional = {}, Keys alsoRequired = {}) const {
         if (!is(Value::Kind::Object)) refuse("ist kein Objekt");
-        if (const auto unknown = firstUnknownKey(required, optional))
+        if (const auto unknown = firstUnknownKey({required, alsoRequired, optional}))
             refuse("unbekannter Schlüssel " + inQuotes(*unknown));
-        for (std::string_view key : required)
-            if (!has(key)) refuse("Schlüssel " + inQuotes(key) + " fehlt");
+        for (Keys keys : {required, alsoRequired})
+            for (std::string_view key : keys)
+                if (!has(key)) refuse("Schlüssel " + inQuotes(key) + " fehlt");
     }
     bool is(Value::Kind kind) const { return value_.kind == kind; }
     bool has(std::string_view key) const { return find(key) != nullptr; }
@@ -190,6 +194,14 @@ public:
             refuse(tk::standardText(value) + " liegt nicht " + boundsText(rule));
         return value;
     }
+    // A number from `lower` to `upper`, both included.
+    double between(double lower, double upper) const {
+        const double value = number();
+        if (!(value >= lower && value <= upper))
+            refuse(tk::standardText(value) + " liegt nicht zwischen " + tk::standardText(lower) +
+                   " und " + tk::standardText(upper));
+        return value;
+    }
     std::int16_t shortRuled(const FieldRule& rule) const {
         return static_cast<std::int16_t>(ruled(rule));
     }
@@ -208,8 +220,10 @@ public:
     }
 
 private:
-    static bool contains(Keys keys, std::string_view key) {
-        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    static bool contains(std::initializer_list<Keys> lists, std::string_view key) {
+        return std::any_of(lists.begin(), lists.end(), [key](Keys keys) {
+            return std::find(keys.begin(), keys.end(), key) != keys.end();
+        });
     }
     const Value* find(std::string_view key) const {
         for (std::size_t k = 0; k < value_.count; ++k)
@@ -217,12 +231,11 @@ private:
         return nullptr;
     }
     // The first in the order of the keys' bytes, as the refusal names it.
-    std::optional<std::string_view> firstUnknownKey(Keys required, Keys optional) const {
+    std::optional<std::string_view> firstUnknownKey(std::initializer_list<Keys> known) const {
         std::optional<std::string_view> first;
         for (std::size_t k = 0; k < value_.count; ++k) {
             const std::string_view key = tree_.chars(tree_.entry(value_, k).key);
-            if (!contains(required, key) && !contains(optional, key) && (!first || key < *first))
-                first = key;
+            if (!contains(known, key) && (!first || key < *first)) first = key;
         }
         return first;
     }
@@ -261,11 +274,12 @@ private:
 
 class DocumentReader {
 public:
-    explicit DocumentReader(const Node& root) : root_(root) {}
+    DocumentReader(const Node& root, int version) : root_(root), balanced_(version >= 2) {}
 
     project::Document read() {
         root_.keys({"format", "version", "kopf", "rohrart", "vorlauf", "ruecklauf",
-                    "zeilenschaetzungen", "naechsteId", "kreise"});
+                    "zeilenschaetzungen", "naechsteId", "kreise"},
+                   {}, balanced_ ? Keys{"abgleich"} : Keys{});
         readHeader(root_.at("kopf"));
         doc_.material = root_.at("rohrart").shortRuled(kMaterial);
         doc_.supplyTemperature = temperature(root_.at("vorlauf"), main::supplyTemperature);
@@ -279,6 +293,7 @@ public:
         const Node estimates = root_.at("zeilenschaetzungen");
         for (std::size_t k = 0, n = estimates.list(calc::kMaxRisers, "Einträge"); k < n; ++k)
             doc_.lineEstimates.push_back(estimates.at(k).shortRuled(kLineEstimate));
+        if (balanced_) doc_.balancing = balancing(root_.at("abgleich"));
         doc_.nextId = static_cast<project::Id>(root_.at("naechsteId").ruled(kNextId));
         ids_.emplace(doc_.nextId);
         const Node circuits = root_.at("kreise");
@@ -299,6 +314,56 @@ private:
         }
     }
 
+    static project::Balancing balancing(const Node& node) {
+        node.keys({"voreinstelltabelle", "erzeugerverlust", "grenzen"});
+        return {tableName(node.at("voreinstelltabelle")),
+                node.at("erzeugerverlust").between(0, kMaxGeneratorLoss),
+                limits(node.at("grenzen"))};
+    }
+
+    static project::Limits limits(const Node& node) {
+        node.keys({"durchmesser", "geschwindigkeiten", "druckgefaelle", "ventilgeraeusch"});
+        project::Limits l;
+        const Node diameters = node.at("durchmesser");
+        listOf(diameters, l.velocityDiameters.size());
+        for (std::size_t k = 0; k < l.velocityDiameters.size(); ++k) {
+            l.velocityDiameters[k] = diameters.at(k).between(1, 1000);
+            if (k > 0 && l.velocityDiameters[k] <= l.velocityDiameters[k - 1])
+                diameters.at(k).refuse(tk::standardText(l.velocityDiameters[k]) +
+                                       " ist nicht größer als der Durchmesser davor");
+        }
+        const Node velocities = node.at("geschwindigkeiten");
+        listOf(velocities, l.velocities.size());
+        for (std::size_t k = 0; k < l.velocities.size(); ++k)
+            l.velocities[k] = velocities.at(k).between(0.01, 10);
+        l.frictionGradient = node.at("druckgefaelle").between(1, 10000);
+        l.valveNoise = node.at("ventilgeraeusch").between(1, 10000);
+        return l;
+    }
+
+    static void listOf(const Node& node, std::size_t count) {
+        if (node.list(count, "Einträge") != count)
+            node.refuse("weniger als " + std::to_string(count) + " Einträge");
+    }
+
+    static std::string tableName(const Node& node) {
+        std::string name = node.text();
+        if (tk::characterCount(name) > kMaxTableName)
+            node.refuse("länger als " + std::to_string(kMaxTableName) + " Zeichen");
+        return name;
+    }
+
+    // None, or one of the circuit's own sections.
+    static std::optional<project::Id> balancingValve(const Node& node,
+                                                     const project::Circuit& c) {
+        if (node.is(Value::Kind::Null)) return std::nullopt;
+        const double id = node.whole();
+        const bool own = std::any_of(c.sections.begin(), c.sections.end(),
+                                     [id](const project::Section& s) { return s.id == id; });
+        if (!own) node.refuse(tk::standardText(id) + " ist keine Teilstrecke dieses Stromkreises");
+        return static_cast<project::Id>(id);
+    }
+
     // Until the first consumer a temperature may still be unentered: 0.
     project::Temperature temperature(const Node& node, const FieldRule& rule) const {
         node.keys({"wert", "text"});
@@ -312,7 +377,8 @@ private:
 
     project::Circuit circuit(const Node& node, bool critical) {
         node.keys({"id", "strang", "verbraucher", "gemeinsam", "gemeinsamFertig", "teilstrecken",
-                   "fertig"});
+                   "fertig"},
+                  {}, balanced_ ? Keys{"voreinstelltabelle", "abgleichventil"} : Keys{});
         const CircuitRules& rules = critical ? kCriticalRules : kFurtherRules;
         project::Circuit c;
         c.id = ids_->take(node.at("id"));
@@ -336,6 +402,9 @@ private:
             if (k + 1 < count) sections.at(k).refuse("eingaben fehlen vor weiteren Teilstrecken");
             if (c.finished) sections.at(k).refuse("eingaben fehlen im fertigen Stromkreis");
         }
+        if (!balanced_) return c;
+        c.presettingTable = tableName(node.at("voreinstelltabelle"));
+        c.balancingValve = balancingValve(node.at("abgleichventil"), c);
         return c;
     }
 
@@ -421,6 +490,7 @@ private:
     }
 
     const Node& root_;
+    const bool balanced_;  // the file keeps the balance: version 2 and on
     project::Document doc_;
     std::optional<Ids> ids_;
 };
@@ -558,7 +628,7 @@ ReadOutcome readTree(const Tree& tree) {
     if (!root.has("version")) root.refuse("Schlüssel \"version\" fehlt");
     const int version = static_cast<int>(root.at("version").ruled(kVersionRule));
     if (version > kVersion) return {std::nullopt, version, ""};
-    return {DocumentReader(root).read(), 0, ""};
+    return {DocumentReader(root, version).read(), 0, ""};
 }
 
 }  // namespace

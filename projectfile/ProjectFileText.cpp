@@ -76,7 +76,7 @@ Json circuit(const project::Circuit& c) {
     Json sections = Json::array();
     sections.get_ref<Json::array_t&>().reserve(c.sections.size());
     for (const project::Section& s : c.sections) sections.push_back(section(s));
-    return Object(7)
+    return Object(9)
         .add("id", c.id)
         .add("strang", c.riser)
         .add("verbraucher", c.consumerNumber)
@@ -84,13 +84,29 @@ Json circuit(const project::Circuit& c) {
         .add("gemeinsamFertig", c.sharedSectionsDone)
         .add("teilstrecken", std::move(sections))
         .add("fertig", c.finished)
+        .add("voreinstelltabelle", c.presettingTable)
+        .add("abgleichventil", c.balancingValve ? Json(*c.balancingValve) : Json(nullptr))
+        .done();
+}
+
+Json balancing(const project::Balancing& b) {
+    const project::Limits& l = b.limits;
+    return Object(3)
+        .add("voreinstelltabelle", b.presettingTable)
+        .add("erzeugerverlust", b.generatorLoss)
+        .add("grenzen", Object(4)
+                            .add("durchmesser", l.velocityDiameters)
+                            .add("geschwindigkeiten", l.velocities)
+                            .add("druckgefaelle", l.frictionGradient)
+                            .add("ventilgeraeusch", l.valveNoise)
+                            .done())
         .done();
 }
 
 Json documentJson(const project::Document& d) {
     Json circuits = Json::array();
     for (const project::Circuit& c : d.circuits) circuits.push_back(circuit(c));
-    return Object(9)
+    return Object(10)
         .add("format", kFormat)
         .add("version", kVersion)
         .add("kopf", d.header)
@@ -98,6 +114,7 @@ Json documentJson(const project::Document& d) {
         .add("vorlauf", temperature(d.supplyTemperature))
         .add("ruecklauf", temperature(d.returnTemperature))
         .add("zeilenschaetzungen", d.lineEstimates)
+        .add("abgleich", balancing(d.balancing))
         .add("naechsteId", d.nextId)
         .add("kreise", std::move(circuits))
         .done();
@@ -168,11 +185,11 @@ void appendValue(std::string& out, const Json& value, std::size_t indent) {
 }
 
 // About what the file takes: a section with its inputs fills some 500
-// bytes.
+// bytes, a circuit's own keys some 300.
 std::size_t expectedLength(const project::Document& d) {
     std::size_t sections = 0;
     for (const project::Circuit& c : d.circuits) sections += c.sections.size();
-    return 4096 + 512 * sections;
+    return 4096 + 512 * sections + 384 * d.circuits.size();
 }
 
 }  // namespace

@@ -44,6 +44,12 @@ project::Document everyField() {
     three.sharedSectionsDone = true;
     add(three, {0, {{4, 1}}, further, 100});
     add(three, {0, {{5, 2}}, {}, {}});
+    doc.balancing.presettingTable = "Ventil \"A\" DN 20";
+    doc.balancing.generatorLoss = 150;
+    doc.balancing.limits = {{10, 20.5, 1000}, {0.01, 0.3, 1, 10}, 1, 10000};
+    project::Circuit& balanced = doc.circuits[1];
+    balanced.presettingTable = "Heimeier V-exakt";
+    balanced.balancingValve = balanced.sections[2].id;
     return doc;
 }
 
@@ -52,7 +58,7 @@ TEST(ProjectFile, WritesWhatReadsBackToTheSameDocument) {
         const std::string text = projectfile::projectFileText(doc);
         SCOPED_TRACE(text);
         EXPECT_TRUE(
-            text.starts_with("{\n  \"format\": \"rohrweiten-projekt\",\n  \"version\": 1,\n"));
+            text.starts_with("{\n  \"format\": \"rohrweiten-projekt\",\n  \"version\": 2,\n"));
         const projectfile::ReadOutcome read = projectfile::readProjectFile(text);
         ASSERT_TRUE(read.document) << read.reason;
         EXPECT_EQ(*read.document, doc);
@@ -67,6 +73,24 @@ TEST(ProjectFile, WritesWhatReadsBackToTheSameDocument) {
     EXPECT_EQ(Json::parse(plain).dump(2) + "\n", plain);
 }
 
+// A version 1 file has no balance; it opens with the default one.
+TEST(ProjectFile, ReadsAVersionOneFileWithTheDefaultBalance) {
+    project::Document doc = everyField();
+    Json json = Json::parse(projectfile::projectFileText(doc));
+    json["version"] = 1;
+    json.erase("abgleich");
+    for (Json& circuit : json["kreise"]) {
+        circuit.erase("voreinstelltabelle");
+        circuit.erase("abgleichventil");
+    }
+    doc.balancing = {};
+    for (project::Circuit& circuit : doc.circuits) circuit.presettingTable.clear();
+    doc.circuits[1].balancingValve.reset();
+    const projectfile::ReadOutcome read = projectfile::readProjectFile(json.dump(2));
+    ASSERT_TRUE(read.document) << read.reason;
+    EXPECT_EQ(*read.document, doc);
+}
+
 TEST(ProjectFile, RefusesADamagedFileNamingTheFirstWrongPlace) {
     struct Case {
         std::function<void(Json&)> damage;
@@ -75,7 +99,24 @@ TEST(ProjectFile, RefusesADamagedFileNamingTheFirstWrongPlace) {
     };
     const std::string deep = std::string(17, '[') + std::string(17, ']');
     const Case cases[] = {
-        {[](Json& j) { j["version"] = 2; }, "", 2},
+        {[](Json& j) { j["version"] = 3; }, "", 3},
+        {[](Json& j) { j["version"] = 1; }, "Datei: unbekannter Schlüssel \"abgleich\""},
+        {[](Json& j) { j["kreise"][1].erase("abgleichventil"); },
+         "kreise/2: Schlüssel \"abgleichventil\" fehlt"},
+        {[](Json& j) { j["abgleich"]["erzeugerverlust"] = 10000; },
+         "abgleich/erzeugerverlust: 10000 liegt nicht zwischen 0 und 9999"},
+        {[](Json& j) { j["abgleich"]["grenzen"]["durchmesser"][1] = 10; },
+         "abgleich/grenzen/durchmesser/2: 10 ist nicht größer als der Durchmesser davor"},
+        {[](Json& j) { j["abgleich"]["grenzen"]["geschwindigkeiten"][3] = 10.5; },
+         "abgleich/grenzen/geschwindigkeiten/4: 10,5 liegt nicht zwischen 0,01 und 10"},
+        {[](Json& j) { j["abgleich"]["grenzen"]["ventilgeraeusch"] = 0.5; },
+         "abgleich/grenzen/ventilgeraeusch: 0,5 liegt nicht zwischen 1 und 10000"},
+        {[](Json& j) { j["kreise"][0]["voreinstelltabelle"] = std::string(201, 'x'); },
+         "kreise/1/voreinstelltabelle: länger als 200 Zeichen"},
+        {[](Json& j) { j["abgleich"]["voreinstelltabelle"] = "a\tb"; },
+         "abgleich/voreinstelltabelle: enthält ein Steuerzeichen"},
+        {[](Json& j) { j["kreise"][2]["abgleichventil"] = 7; },
+         "kreise/3/abgleichventil: 7 ist keine Teilstrecke dieses Stromkreises"},
         {[](Json& j) { j.erase("version"); }, "Datei: Schlüssel \"version\" fehlt"},
         {[](Json& j) { j["format"] = "rohrweiten"; },
          "Die Datei ist keine Rohrweiten-Projektdatei."},

@@ -83,7 +83,7 @@ TEST(ProjectFiles, ARefusedFileIsToldAndChangesNothing) {
         std::string text;
     };
     const Case cases[] = {
-        {"newer", replaced("\"version\": 1", "\"version\": 3"), "Projekt öffnen",
+        {"newer", replaced("\"version\": 2", "\"version\": 3"), "Projekt öffnen",
          "Diese Projektdatei stammt aus einer neueren Programmversion (Version 3)."},
         {"damaged", replaced("\"laenge\": 10", "\"laenge\": 150"), "Projektdatei nicht lesbar",
          "damaged.rohrprojekt: kreise/1/teilstrecken/1/eingaben/laenge: 150 liegt nicht "
