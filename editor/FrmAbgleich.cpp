@@ -48,20 +48,40 @@ std::string circuitName(const project::Circuit& circuit) {
            std::to_string(circuit.consumerNumber);
 }
 
+struct Column {
+    const char* title;
+    std::size_t width;
+    bool right;
+};
+
+// Strang, Verbr., TS, Ventil, kv, m, N, E, T, kv erf., Tabelle, Stufe, q.
+constexpr Column kColumns[] = {
+    {"Strang", 6, true}, {"Verbr.", 7, true},  {"TS", 4, true},          {" Ventil", 19, false},
+    {"kv", 7, true},     {"m kg/h", 9, true},  {"N mbar", 8, true},      {"E mbar", 8, true},
+    {"T mbar", 8, true}, {"kv erf.", 9, true}, {"  Tabelle", 35, false}, {"Stufe", 6, true},
+    {"q", 7, true}};
+
+std::string line(const std::vector<std::string>& cells) {
+    std::string text;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        text += cell(cells[i], kColumns[i].width, kColumns[i].right);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text + "\r\n";
+}
+
 std::string rowText(const balancing::CircuitRow& row) {
-    std::string text = cell(std::to_string(row.riser), 6, true) +
-                       cell(std::to_string(row.consumerNumber), 7, true) + "  ";
-    if (!row.finished) return text + "noch nicht fertig\r\n";
+    const std::string riser = std::to_string(row.riser);
+    const std::string consumer = std::to_string(row.consumerNumber);
+    if (!row.finished) return line({riser, consumer, "", " noch nicht fertig"});
     const bool valve = row.valveSection.has_value();
-    text += cell(valve ? number(row.valveSectionNumber, "00") : kDash, 3, false) +
-            cell(valve ? row.valveText : kDash, 18, false) +
-            cell(valve ? number(row.kv, "0.000") : kDash, 7, true) +
-            cell(number(row.massFlow, "0.0"), 9, true) + cell(number(row.need, "0.0"), 8, true) +
-            cell(number(row.excess, "0.0"), 8, true) + cell(number(row.throttle, "0.0"), 8, true) +
-            cell(optional(row.requiredKv, "0.000"), 9, true) + "  " +
-            cell(row.table.empty() ? kDash : row.table, 33, false) +
-            cell(row.step ? std::to_string(*row.step) : kDash, 6, true) +
-            cell(row.share ? std::to_string(*row.share) + " %" : kDash, 7, true) + "\r\n";
+    std::string text =
+        line({riser, consumer, valve ? number(row.valveSectionNumber, "00") : kDash,
+              " " + (valve ? row.valveText : std::string(kDash)),
+              valve ? number(row.kv, "0.000") : kDash, number(row.massFlow, "0.0"),
+              number(row.need, "0.0"), number(row.excess, "0.0"), number(row.throttle, "0.0"),
+              optional(row.requiredKv, "0.000"), "  " + (row.table.empty() ? kDash : row.table),
+              row.step ? std::to_string(*row.step) : kDash,
+              row.share ? std::to_string(*row.share) + " %" : kDash});
     for (const std::string& message : row.messages) text += "        " + message + "\r\n";
     return text;
 }
@@ -69,9 +89,9 @@ std::string rowText(const balancing::CircuitRow& row) {
 }  // namespace
 
 std::string circuitTable(const balancing::Balance& balance) {
-    std::string text =
-        "Strang Verbr.  TS Ventil                 kv   m kg/h  N mbar  E mbar  T mbar  kv erf.  "
-        "Tabelle                           Stufe      q\r\n";
+    std::vector<std::string> titles;
+    for (const Column& column : kColumns) titles.push_back(column.title);
+    std::string text = line(titles);
     for (const balancing::CircuitRow& row : balance.circuits) text += rowText(row);
     return text;
 }

@@ -722,4 +722,38 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
     EXPECT_EQ(program.frmHaupt().phase(), circuit::MainPhase::CircuitFinished);
 }
 
+// Ctrl+H opens the balance over the main form; the loss outside the network
+// typed into the real field and Enter raise the pump's head, Ctrl+Z takes
+// it back, and Esc closes the window.
+TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
+    ensureApplication();
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    shell::Program program(&messages, &files);
+    ASSERT_TRUE(program.session().takeOver(firstCircuit(), ""));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
+    auto& balance = program.frmAbgleich();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = program.window("frmAbgleich");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+        EXPECT_EQ(focused(), "txtErzeuger");
+        // 2,7 mbar over 10 m: (2,7 + 150) × 100 / (971,8 × 9,81) = 1,60 m
+        const double before = balance.balance().pump.head;
+        static_cast<QLineEdit*>(QApplication::focusWidget())->selectAll();
+        keys("150");
+        press(Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(balance.balance().pump.head, 1.6);
+        EXPECT_NE(balance.txtPumpe.text().find("1,60 m"), std::string::npos);
+        press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_DOUBLE_EQ(balance.balance().pump.head, before);
+        press(Qt::Key_Escape);
+        shown = true;
+    });
+    press(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(balance.visible());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 }  // namespace

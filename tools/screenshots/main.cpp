@@ -123,7 +123,7 @@ void reopened(const QString& saved, const char* entry, const char* form, const c
 }
 
 // The editor over the opened project, with the further circuit's second
-// section selected.
+// section selected; then the balance.
 void edited(shell::Program& running) {
     QTimer::singleShot(100, [&running] {
         auto& editor = running.frmProjektBearbeiten();
@@ -134,6 +134,11 @@ void edited(shell::Program& running) {
         editor.cmdSchliessen.click();
     });
     running.window("frmRohrDm")->menuAction("mnuProjektBearbeiten")->trigger();
+    QTimer::singleShot(100, [&running] {
+        save("frmAbgleich", "abgleich.png");
+        running.frmAbgleich().cmdSchliessen.click();
+    });
+    running.window("frmRohrDm")->menuAction("mnuAbgleich")->trigger();
 }
 
 }  // namespace
