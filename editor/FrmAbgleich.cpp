@@ -243,16 +243,23 @@ void FrmAbgleich::cboKreis_Click() {
     showCircuitChoices();
 }
 
+// A choice for the circuit in hand, named "<what> Strang <n>" in the history.
+void FrmAbgleich::changeCircuit(const std::string& what,
+                                const std::function<void(project::Circuit&)>& change) {
+    const project::Circuit& circuit = *chosenCircuit();
+    changes_.commit(what + " Strang " + std::to_string(circuit.riser),
+                    [id = circuit.id, change](project::Document& d) {
+                        for (project::Circuit& c : d.circuits)
+                            if (c.id == id) change(c);
+                        return steps::Outcome{};
+                    });
+}
+
 void FrmAbgleich::cboKreisTabelle_Click() {
     const project::Circuit* circuit = chosenCircuit();
     if (!circuit || !txtErzeuger_Apply()) return;
     const std::string name = cboKreisTabelle.position() > 1 ? cboKreisTabelle.text() : "";
-    changes_.commit("Voreinstelltabelle Strang " + std::to_string(circuit->riser),
-                    [id = circuit->id, name](project::Document& d) {
-                        for (project::Circuit& c : d.circuits)
-                            if (c.id == id) c.presettingTable = name;
-                        return steps::Outcome{};
-                    });
+    changeCircuit("Voreinstelltabelle", [name](project::Circuit& c) { c.presettingTable = name; });
 }
 
 void FrmAbgleich::cboVentil_Click() {
@@ -263,12 +270,7 @@ void FrmAbgleich::cboVentil_Click() {
     std::optional<project::Id> valve;
     if (position >= 2 && static_cast<std::size_t>(position - 2) < ids.size())
         valve = ids[static_cast<std::size_t>(position - 2)];
-    changes_.commit("Abgleichventil Strang " + std::to_string(circuit->riser),
-                    [id = circuit->id, valve](project::Document& d) {
-                        for (project::Circuit& c : d.circuits)
-                            if (c.id == id) c.balancingValve = valve;
-                        return steps::Outcome{};
-                    });
+    changeCircuit("Abgleichventil", [valve](project::Circuit& c) { c.balancingValve = valve; });
 }
 
 void FrmAbgleich::mnuRueckgaengig_Click() {

@@ -4,6 +4,7 @@
 // loss outside the network, the presetting tables and each circuit's valve
 // are the planner's choices: each one a step on the project, in the same
 // history as the editor's.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,6 +82,8 @@ private:
     void showCircuitChoices();
     const project::Circuit* chosenCircuit() const;
     std::vector<project::Id> valveChoices() const;
+    void changeCircuit(const std::string& what,
+                       const std::function<void(project::Circuit&)>& change);
 
     ProjectChanges& changes_;
     forms::FieldChecker checker_;

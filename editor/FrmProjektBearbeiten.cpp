@@ -575,32 +575,33 @@ void FrmProjektBearbeiten::defineReaders() {
                         return std::nullopt;
                     }};
     });
-    bindField(txtHzKprNr, [=, this](tk::TextField& f) -> std::optional<Edit> {
-        auto v = number(rule(cr::consumerNumber, rr::consumerNumber), f);
-        if (!v) return std::nullopt;
-        return Edit{
-            "Verbraucher Nr " + sectionName(),
-            [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
-                project::Section* section = findSection(d, id);
-                if (!section || k >= section->consumers.size()) return steps::correction(kGone);
-                section->consumers[k].number = x;
-                return std::nullopt;
-            }};
-    });
+    // The chosen consumer's number and load.
+    struct ConsumerValue {
+        tk::TextField& field;
+        const char* what;
+        const forms::FieldRule& critical;
+        const forms::FieldRule& further;
+        double project::Consumer::*value;
+    };
+    for (ConsumerValue c : {ConsumerValue{txtHzKprNr, "Verbraucher Nr", cr::consumerNumber,
+                                          rr::consumerNumber, &project::Consumer::number},
+                            ConsumerValue{txtHkLstgW, "Leistung", cr::consumerLoad,
+                                          rr::consumerLoad, &project::Consumer::load}})
+        bindField(c.field, [=, this](tk::TextField& f) -> std::optional<Edit> {
+            auto v = number(rule(c.critical, c.further), f);
+            if (!v) return std::nullopt;
+            return Edit{std::string(c.what) + " " + sectionName(),
+                        [id = selection_.id, k = consumer_, x = *v,
+                         value = c.value](project::Document& d) -> steps::Outcome {
+                            project::Section* section = findSection(d, id);
+                            if (!section || k >= section->consumers.size())
+                                return steps::correction(kGone);
+                            section->consumers[k].*value = x;
+                            return std::nullopt;
+                        }};
+        });
     defineCircuitReaders();
     defineProjectReaders();
-    bindField(txtHkLstgW, [=, this](tk::TextField& f) -> std::optional<Edit> {
-        auto v = number(rule(cr::consumerLoad, rr::consumerLoad), f);
-        if (!v) return std::nullopt;
-        return Edit{
-            "Leistung " + sectionName(),
-            [id = selection_.id, k = consumer_, x = *v](project::Document& d) -> steps::Outcome {
-                project::Section* section = findSection(d, id);
-                if (!section || k >= section->consumers.size()) return steps::correction(kGone);
-                section->consumers[k].load = x;
-                return std::nullopt;
-            }};
-    });
 }
 
 void FrmProjektBearbeiten::defineCircuitReaders() {

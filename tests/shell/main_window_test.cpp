@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,11 +23,6 @@
 #include <QTimer>
 #include <fstream>
 #include <functional>
-
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "shell/Program.h"
 #include "tests/support/TestDoubles.h"
@@ -682,22 +681,33 @@ project::Document firstCircuit() {
     return document;
 }
 
+// The program with the first circuit taken over, as from its project file.
+struct OverFirstCircuit {
+    OverFirstCircuit() { EXPECT_TRUE(program.session().takeOver(firstCircuit(), "")); }
+    bool started = (ensureApplication(), true);
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    shell::Program program{&messages, &files};
+};
+
+// Waits, with the events running, until the window takes the keyboard.
+bool becomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 // Ctrl+B opens the editor over the main form; a length typed into the real
 // field and Enter reach the tree and the listing behind, Ctrl+Z takes the
 // step back, and Esc closes the editor.
 TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
-    ensureApplication();
-    tk::RecordingMessageBox messages;
-    tk::ScriptedFileDialog files;
-    shell::Program program(&messages, &files);
-    ASSERT_TRUE(program.session().takeOver(firstCircuit(), ""));
+    OverFirstCircuit over;
+    shell::Program& program = over.program;
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
     const std::string listing = program.frmHaupt().txtAusgabeBerechn.text();
     auto& editor = program.frmProjektBearbeiten();
     bool edited = false;
     QTimer::singleShot(0, [&] {
         QWidget* window = program.window("frmProjektBearbeiten");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+        ASSERT_TRUE(becomesActive(window));
         EXPECT_EQ(focused(), "tvwProjekt");
         press(Qt::Key_Down);
         press(Qt::Key_Down);  // "TS 07"
@@ -718,7 +728,7 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
     press(Qt::Key_B, Qt::ControlModifier);
     EXPECT_TRUE(edited);
     EXPECT_FALSE(editor.visible());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(over.messages.shown.empty());
     EXPECT_EQ(program.frmHaupt().phase(), circuit::MainPhase::CircuitFinished);
 }
 
@@ -726,17 +736,14 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
 // typed into the real field and Enter raise the pump's head, Ctrl+Z takes
 // it back, and Esc closes the window.
 TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
-    ensureApplication();
-    tk::RecordingMessageBox messages;
-    tk::ScriptedFileDialog files;
-    shell::Program program(&messages, &files);
-    ASSERT_TRUE(program.session().takeOver(firstCircuit(), ""));
+    OverFirstCircuit over;
+    shell::Program& program = over.program;
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
     auto& balance = program.frmAbgleich();
     bool shown = false;
     QTimer::singleShot(0, [&] {
         QWidget* window = program.window("frmAbgleich");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+        ASSERT_TRUE(becomesActive(window));
         EXPECT_EQ(focused(), "txtErzeuger");
         // 2,7 mbar over 10 m: (2,7 + 150) × 100 / (971,8 × 9,81) = 1,60 m
         const double before = balance.balance().pump.head;
@@ -753,7 +760,7 @@ TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
     press(Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(balance.visible());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(over.messages.shown.empty());
 }
 
 }  // namespace
