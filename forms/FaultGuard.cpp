@@ -1,13 +1,12 @@
 #include "forms/FaultGuard.h"
 
-#include <utility>
-
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "forms/FieldChecker.h"
 

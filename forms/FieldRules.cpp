@@ -29,8 +29,8 @@ bool inBounds(const FieldRule& rule, double value) {
 
 CheckResult checkField(const FieldRule& rule, std::string_view text) {
     CheckResult result{CheckStatus::Failed, 0, std::string(text)};
-    const CheckStatus unconvertible = rule.conversionIsFault ? CheckStatus::Fault
-                                                             : CheckStatus::Failed;
+    const CheckStatus unconvertible =
+        rule.conversionIsFault ? CheckStatus::Fault : CheckStatus::Failed;
     if (tk::isBlank(text)) {
         if (!rule.fillWhenEmpty) {
             if (rule.emptyIsFault) result.status = CheckStatus::Fault;

@@ -27,10 +27,11 @@ std::optional<FittingValues> checkFittings(FieldChecker& checker, FittingFields 
         tk::TextField& field;
         std::int16_t& stored;
     };
-    for (Count count : {Count{rules::bendCount, fields.bends, values.counts.bends},
-                        Count{rules::teeCount, fields.tees, values.counts.tees},
-                        Count{rules::connectionCount, fields.connections, values.counts.connections},
-                        Count{rules::reducerCount, fields.reducers, values.counts.reducers}}) {
+    for (Count count :
+         {Count{rules::bendCount, fields.bends, values.counts.bends},
+          Count{rules::teeCount, fields.tees, values.counts.tees},
+          Count{rules::connectionCount, fields.connections, values.counts.connections},
+          Count{rules::reducerCount, fields.reducers, values.counts.reducers}}) {
         auto value = checker.whole(count.rule, count.field);
         if (!value) return std::nullopt;
         count.stored = *value;

@@ -25,6 +25,7 @@ WorkflowForm::WorkflowForm(tk::WindowSystem& windows, const WorkflowKind& kind,
     mnuProjektOeffnen.onClick([this] { mnuProjektOeffnen_Click(); });
     mnuSaveItem.onClick([this] { mnuSaveItem_Click(); });
     mnuPrinterItem.onClick([this] { mnuPrinterItem_Click(); });
+    mnuBerichtPdf.onClick([this] { mnuBerichtPdf_Click(); });
     mnuItemArbeitunterbrechen.onClick([this] { mnuItemArbeitunterbrechen_Click(); });
     mnuProjektBearbeiten.designDisabled();
     mnuProjektBearbeiten.onClick([this] { mnuProjektBearbeiten_Click(); });
@@ -45,6 +46,8 @@ void WorkflowForm::mnuSaveItem_Click() {
 }
 
 void WorkflowForm::mnuPrinterItem_Click() { services_.printReport(*this, kind_.reportPart); }
+
+void WorkflowForm::mnuBerichtPdf_Click() { services_.saveReportPdf(*this, kind_.reportPart); }
 
 void WorkflowForm::mnuItemArbeitunterbrechen_Click() {
     if (!services_.interruptWork(listing())) return;

@@ -40,6 +40,7 @@ public:
     void mnuProjektOeffnen_Click();
     void mnuSaveItem_Click();
     void mnuPrinterItem_Click();
+    void mnuBerichtPdf_Click();
     void mnuItemArbeitunterbrechen_Click();
     void mnuProjektBearbeiten_Click();
     void mnuAbgleich_Click();
@@ -62,6 +63,7 @@ public:
                                     "Ctrl+O"};
     tk::MenuEntry mnuSaveItem{*this, "mnuSaveItem", "Datei", "&Speichern unter", "Ctrl+S"};
     tk::MenuEntry mnuPrinterItem{*this, "mnuPrinterItem", "Datei", "&Drucken", "Ctrl+D"};
+    tk::MenuEntry mnuBerichtPdf{*this, "mnuBerichtPdf", "Datei", "&Bericht als PDF speichern…", ""};
     tk::MenuEntry mnuExitItem{*this, "mnuExitItem", "Datei", "B&eenden", "Ctrl+E"};
     tk::MenuEntry mnuItemArbeitunterbrechen;
     tk::MenuEntry mnuProjektBearbeiten{*this, "mnuProjektBearbeiten", "Bearbeiten",

@@ -18,6 +18,9 @@ public:
     virtual bool saveWork(const tk::Form& owner, const std::string& listing) = 0;
     // "&Drucken": prints the report.
     virtual void printReport(const tk::Form& owner, ReportPart part) = 0;
+    // "&Bericht als PDF speichern…": asks for a file name and writes the
+    // report there as PDF, as a print that was sent.
+    virtual void saveReportPdf(const tk::Form& owner, ReportPart part) = 0;
     // "Arbeitunterbrechen": stores the work for the next start. True when
     // it was stored; only then does the program end.
     virtual bool interruptWork(const std::string& listing) = 0;

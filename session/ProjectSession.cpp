@@ -43,7 +43,7 @@ bool ProjectSession::save(const tk::Form& owner, bool askName) {
     std::string path = state_.projectPath;
     if (askName || path.empty()) {
         path = files_.choose({tk::FileDialogMode::Save, kProjectFilter, "Projekt speichern unter",
-                              &owner, "rohrprojekt"});
+                              &owner, "rohrprojekt", ""});
         if (path.empty()) return false;
         if (fs::path(path).extension().empty()) path += ".rohrprojekt";
     }
@@ -81,7 +81,7 @@ bool ProjectSession::maySetAside() {
 void ProjectSession::open(const tk::Form& owner) {
     if (!maySetAside()) return;
     const std::string path = files_.choose(
-        {tk::FileDialogMode::Open, kProjectFilter, kOpenTitle, &owner, "rohrprojekt"});
+        {tk::FileDialogMode::Open, kProjectFilter, kOpenTitle, &owner, "rohrprojekt", ""});
     if (path.empty()) return;
     if (std::optional<project::Document> document = readDocument(path))
         takeOver(std::move(*document), path);

@@ -32,13 +32,17 @@ void rememberFolderOf(const QString& file) {
     settings().setValue(kFolderKey, QFileInfo(file).absolutePath());
 }
 
-QString pdfProposal(const std::string& projectNumber) {
+QString fileNameProposal(const std::string& projectNumber, const QString& ending) {
     QString name = QString::fromStdString(projectNumber).trimmed();
     for (QChar& c : name)
         if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('-');
     if (name.isEmpty()) name = QStringLiteral("Rohrweiten");
-    return QDir(startFolder()).filePath(name + QStringLiteral(".pdf"));
+    return name + ending;
+}
+
+QString pdfProposal(const std::string& projectNumber) {
+    return QDir(startFolder()).filePath(fileNameProposal(projectNumber, QStringLiteral(".pdf")));
 }
 
 void proposePdfFile(QPrinter& printer, const std::string& projectNumber) {

@@ -1,7 +1,9 @@
 #include "shell/Program.h"
 
+#include <QFile>
 #include <QPrintDialog>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "report/Report.h"
 #include "shell/Folders.h"
@@ -112,12 +114,36 @@ void Program::printReport(const tk::Form& owner, forms::ReportPart part) {
     QPrinter printer(QPrinter::HighResolution);
     proposePdfFile(printer, state_.projectHeader[0]);
     if (!choosePrinter(printer, windows_.windowOf(owner))) return;
+    printReportTo(printer, part);
+}
+
+void Program::printReportTo(QPrinter& printer, forms::ReportPart part) {
     QtPrinter out(printer);
     const std::string failure =
         report::printReport(out, state_, part == forms::ReportPart::WithRemainingSections);
     if (!failure.empty())
         messages_.show("Drucken nicht möglich: " + failure, "Drucken",
                        tk::MessageStyle::Exclamation);
+}
+
+// The PDF is written beside its name and takes the name once complete.
+void Program::saveReportPdf(const tk::Form& owner, forms::ReportPart part) {
+    const QString proposal =
+        fileNameProposal(state_.projectHeader[0], QStringLiteral("-Bericht.pdf"));
+    const std::string path =
+        files_.choose({tk::FileDialogMode::Save, "PDF-Dateien (*.pdf)|*.pdf",
+                       "Bericht als PDF speichern", &owner, "pdf", proposal.toStdString()});
+    if (path.empty()) return;
+    const QString target = QString::fromStdString(path);
+    const QString partial = target + QStringLiteral(".teil");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(partial);
+    printReportTo(printer, part);
+    if (QFile::exists(partial) &&
+        std::rename(partial.toLocal8Bit().constData(), target.toLocal8Bit().constData()) != 0)
+        messages_.show("Der Bericht konnte nicht als " + path + " gespeichert werden.",
+                       "Bericht als PDF speichern", tk::MessageStyle::Exclamation);
 }
 
 // The document is kept first, so that "Aufheben" never stands beside a

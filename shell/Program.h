@@ -56,6 +56,7 @@ public:
     // WorkflowServices
     bool saveWork(const tk::Form& owner, const std::string& listing) override;
     void printReport(const tk::Form& owner, forms::ReportPart part) override;
+    void saveReportPdf(const tk::Form& owner, forms::ReportPart part) override;
     bool interruptWork(const std::string& listing) override;
     void showRemainingSections(const std::string& listing) override;
     void showGuide() override;
@@ -77,6 +78,7 @@ public:
 
 private:
     void showHeader();
+    void printReportTo(QPrinter& printer, forms::ReportPart part);
     void showReadMe();
 
     calc::CalcState state_;

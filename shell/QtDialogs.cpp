@@ -1,6 +1,7 @@
 #include "shell/QtDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLibraryInfo>
@@ -117,6 +118,9 @@ std::string QtFileDialog::choose(const tk::FileRequest& request) {
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     dialog.setDirectory(startFolder());
+    if (!request.proposedName.empty())
+        dialog.selectFile(
+            QDir(startFolder()).filePath(QString::fromStdString(request.proposedName)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().front();
     rememberFolderOf(chosen);

@@ -30,6 +30,8 @@ struct FileRequest {
     const Form* owner = nullptr;
     // Added to a name typed without one when saving ("txt").
     std::string defaultSuffix;
+    // The name the dialog proposes in the folder where it starts; none: empty.
+    std::string proposedName;
 };
 
 class FileDialog {

@@ -32,7 +32,8 @@ Loaded load(const std::string& path, Lead lead) {
 }  // namespace
 
 bool WorkStorage::save(const tk::Form& owner, const std::string& listing) {
-    std::string path = files_.choose({tk::FileDialogMode::Save, kSaveFilter, "", &owner, "txt"});
+    std::string path =
+        files_.choose({tk::FileDialogMode::Save, kSaveFilter, "", &owner, "txt", ""});
     if (path.empty()) return false;
     if (std::filesystem::path(path).extension().empty()) path += ".txt";
     const std::string text = workFileText(state_.project(), Lead::With, listing);
@@ -61,7 +62,7 @@ bool WorkStorage::interrupt(const std::string& listing) {
 
 std::optional<calc::Project> WorkStorage::open(const tk::Form& owner) {
     const std::string path =
-        files_.choose({tk::FileDialogMode::Open, kOpenFilter, kOpenTitle, &owner, ""});
+        files_.choose({tk::FileDialogMode::Open, kOpenFilter, kOpenTitle, &owner, "", ""});
     if (path.empty()) return std::nullopt;
     Loaded loaded = load(path, Lead::With);
     if (!loaded.project)

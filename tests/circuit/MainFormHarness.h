@@ -36,6 +36,7 @@ public:
     }
     void openProject(const tk::Form&) override { calls.push_back("open project"); }
     void editProject(const tk::Form&) override { calls.push_back("edit project"); }
+    void saveReportPdf(const tk::Form&, forms::ReportPart) override { calls.push_back("pdf"); }
     void balanceProject(const tk::Form&) override { calls.push_back("balance"); }
     void stepCompleted() override {
         if (onStep) onStep();

@@ -351,7 +351,7 @@ TEST(QtDialogs, SpeakGermanAndStartWhereThePlannerWorks) {
         });
         const std::string chosen =
             dialogs.choose({mode, "Textdateien(*.txt)|*.txt|Dateien(*.DAT)|*.DAT", "",
-                            &program.frmHaupt(), "txt"});
+                            &program.frmHaupt(), "txt", ""});
         EXPECT_EQ(owner, program.window("frmHaupt"));
         EXPECT_EQ(QString::fromStdString(chosen), saving ? used + "/projekt.txt" : QString());
     }
@@ -760,6 +760,26 @@ TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
     press(Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(balance.visible());
+    EXPECT_TRUE(over.messages.shown.empty());
+}
+
+// "Bericht als PDF speichern…" proposes its name, asks for no printer and
+// writes a PDF.
+TEST(WholeProgram, TheReportSavedAsPdf) {
+    OverFirstCircuit over;
+    const QString pdf = documentsFolder() + QStringLiteral("/bericht-gespeichert.pdf");
+    QFile::remove(pdf);
+    over.files.answers = {pdf.toStdString()};
+    over.program.choosePrinter = [](QPrinter&, QWidget*) {
+        ADD_FAILURE() << "no print dialog";
+        return false;
+    };
+    over.program.window("frmHaupt")->menuAction("mnuBerichtPdf")->trigger();
+    EXPECT_EQ(over.files.asked.back().proposedName, "Rohrweiten-Bericht.pdf");
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    EXPECT_FALSE(QFile::exists(pdf + QStringLiteral(".teil")));
     EXPECT_TRUE(over.messages.shown.empty());
 }
 
