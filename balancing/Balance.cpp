@@ -14,6 +14,12 @@ double rounded(double value, int decimals) {
     return std::floor(value * scale + 0.5) / scale;
 }
 
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 namespace {
 
 // Δp = kOpenFactor × (m / kv)² / 100 mbar: the zeta of a kv value at the
@@ -30,12 +36,6 @@ std::string kvText(double value) { return listing::formatNumber(value, "0.000");
 double openLoss(double massFlow, double kv) {
     const double ratio = massFlow / kv;
     return kOpenFactor * ratio * ratio / 100;
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // "Strang 4, Verbraucher 22, TS 05: "
