@@ -321,13 +321,11 @@ TEST(Balance, LimitsRefusedFieldByFieldThenTakenAsOneStep) {
                             {&g.txtGeschwDarueber, "0,09", "3,01", velocity},
                             {&g.txtReibung, "49", "1001", pressure},
                             {&g.txtVentil, "49", "1001", pressure}};
-    const std::vector<std::string> lowered = {
-        "Strang 3, Verbraucher 12, TS 01: Geschwindigkeit 0,19 m/s über 0,10 m/s – Geräusche "
-        "möglich.",
-        "Strang 3, Verbraucher 12, TS 02: Geschwindigkeit 0,24 m/s über 0,10 m/s – Geräusche "
-        "möglich.",
-        "Strang 6, Verbraucher 51, TS 31: Geschwindigkeit 0,19 m/s über 0,10 m/s – Geräusche "
-        "möglich."};
+    std::string lowered;
+    for (const char* where : {"3, Verbraucher 12, TS 01: Geschwindigkeit 0,19",
+                              "3, Verbraucher 12, TS 02: Geschwindigkeit 0,24",
+                              "6, Verbraucher 51, TS 31: Geschwindigkeit 0,19"})
+        lowered += "Strang " + std::string(where) + " m/s über 0,10 m/s – Geräusche möglich.\r\n";
     h.windows.whenModal("frmGrenzwerte", [&] {
         g.txtReibung.setText("60");
         g.userPressedEscape();
@@ -363,12 +361,11 @@ TEST(Balance, LimitsRefusedFieldByFieldThenTakenAsOneStep) {
         EXPECT_EQ(h.balance.mnuRueckgaengig.caption(), "&Rückgängig: Grenzwerte");
         EXPECT_EQ(h.state.document->balancing.limits,
                   (project::Limits{{16, 27, 40}, {0.1, 0.1, 3, 3}, 50, 1000}));
-        EXPECT_EQ(h.balance.balance().checks, lowered);
-        EXPECT_NE(h.balance.txtPruefungen.text().find(lowered[2]), std::string::npos);
+        EXPECT_EQ(h.balance.txtPruefungen.text(), lowered);
         h.balance.cmdGrenzwerte.click();
         EXPECT_EQ(*h.state.document, before);
         h.balance.mnuRueckgaengig.click();
-        EXPECT_EQ(h.balance.balance().checks, lowered);
+        EXPECT_EQ(h.balance.txtPruefungen.text(), lowered);
         h.balance.userPressedEscape();
     });
     h.balance.showBalance();
