@@ -65,11 +65,11 @@ void FrmGrenzwerte::show(const project::Limits& limits) {
 
 void FrmGrenzwerte::cmdStandardwerte_Click() { show(project::Limits{}); }
 
-std::optional<double> FrmGrenzwerte::checked(std::size_t field) {
-    tk::TextField& text = *fields()[field];
-    const forms::FieldRule& rule = kRules[field];
-    if (!hasControlCharacters(text.text())) return checker_.number(rule, text);
-    checker_.correction(rule.message, text);
+std::optional<double> FrmGrenzwerte::checked(std::size_t index) {
+    tk::TextField& field = *fields()[index];
+    const forms::FieldRule& rule = kRules[index];
+    if (!hasControlCharacters(field.text())) return checker_.number(rule, field);
+    checker_.correction(rule.message, field);
     return std::nullopt;
 }
 
@@ -88,16 +88,18 @@ std::optional<project::Limits> FrmGrenzwerte::checkedLimits() {
     return limits;
 }
 
+// Limits as they are close the dialog without a step.
+bool FrmGrenzwerte::take(const project::Limits& limits) {
+    if (limits == changes_.document().balancing.limits) return true;
+    return changes_.commit("Grenzwerte", [limits](project::Document& d) {
+        d.balancing.limits = limits;
+        return steps::Outcome{};
+    });
+}
+
 void FrmGrenzwerte::cmdUebernehmen_Click() {
     const std::optional<project::Limits> limits = checkedLimits();
-    if (!limits) return;
-    if (*limits != changes_.document().balancing.limits &&
-        !changes_.commit("Grenzwerte", [l = *limits](project::Document& d) {
-            d.balancing.limits = l;
-            return steps::Outcome{};
-        }))
-        return;
-    unload();
+    if (limits && take(*limits)) unload();
 }
 
 }  // namespace editor

@@ -46,7 +46,8 @@ private:
     std::array<tk::TextField*, 6> fields();
     void show(const project::Limits& limits);
     std::optional<project::Limits> checkedLimits();
-    std::optional<double> checked(std::size_t field);
+    std::optional<double> checked(std::size_t index);
+    bool take(const project::Limits& limits);
 
     ProjectChanges& changes_;
     forms::FieldChecker checker_;
