@@ -107,8 +107,11 @@ std::string pumpBlock(const balancing::Balance& balance) {
 }
 
 FrmAbgleich::FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages,
-                         ProjectChanges& changes)
-    : tk::Form(windows, "frmAbgleich", kBalanceCaption), changes_(changes), checker_(messages) {
+                         ProjectChanges& changes, FrmGrenzwerte& limits)
+    : tk::Form(windows, "frmAbgleich", kBalanceCaption),
+      changes_(changes),
+      limits_(limits),
+      checker_(messages) {
     mnuWiederholen.designSecondShortcut("Ctrl+Shift+Z");
     for (tk::TextField* shown : {&txtPumpe, &txtKreise, &txtPruefungen})
         shown->designMultiLine().designReadOnly();
@@ -125,6 +128,7 @@ void FrmAbgleich::wireHandlers() {
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
     mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });
+    cmdGrenzwerte.onClick([this] { cmdGrenzwerte_Click(); });
     cmdSchliessen.onClick([this] { cmdSchliessen_Click(); });
 }
 
@@ -283,6 +287,10 @@ void FrmAbgleich::mnuRueckgaengig_Click() {
 
 void FrmAbgleich::mnuWiederholen_Click() {
     if (txtErzeuger_Apply()) changes_.redo();
+}
+
+void FrmAbgleich::cmdGrenzwerte_Click() {
+    if (txtErzeuger_Apply()) limits_.showLimits();
 }
 
 void FrmAbgleich::cmdSchliessen_Click() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "balancing/Balance.h"
+#include "editor/FrmGrenzwerte.h"
 #include "editor/ProjectChanges.h"
 #include "forms/FieldChecker.h"
 #include "forms/FieldRules.h"
@@ -31,7 +32,8 @@ std::string pumpBlock(const balancing::Balance& balance);
 
 class FrmAbgleich : public tk::Form {
 public:
-    FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages, ProjectChanges& changes);
+    FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages, ProjectChanges& changes,
+                FrmGrenzwerte& limits);
 
     // Shows the balance modally; once it closes, the forms show the project
     // as the window left it.
@@ -46,6 +48,7 @@ public:
     void cboVentil_Click();
     void mnuRueckgaengig_Click();
     void mnuWiederholen_Click();
+    void cmdGrenzwerte_Click();
     void cmdSchliessen_Click();
     void Form_KeyEscape() override;
     void Form_QueryUnload() override { cmdSchliessen_Click(); }
@@ -73,6 +76,7 @@ public:
 
     tk::Label lblPruefungen{*this, "lblPruefungen", "Prüfungen der Teilstrecken"};
     tk::TextField txtPruefungen{*this, "txtPruefungen"};
+    tk::Button cmdGrenzwerte{*this, "cmdGrenzwerte", "Grenzwerte…"};
     tk::Button cmdSchliessen{*this, "cmdSchliessen", "Schließen"};
 
 private:
@@ -86,6 +90,7 @@ private:
                        const std::function<void(project::Circuit&)>& change);
 
     ProjectChanges& changes_;
+    FrmGrenzwerte& limits_;
     forms::FieldChecker checker_;
     balancing::Balance balance_;
     std::size_t circuit_ = 0;  // index into the document's circuits

@@ -344,9 +344,35 @@ const FormLayout& balanceLayout() {
                                        {"cboVentil", {QRect(620, 412, 330, 26)}},
                                        {"lblBeispiel", {QRect(10, 446, 900, 20)}},
                                        {"lblPruefungen", {QRect(10, 472, 300, 22), Look::Heading}},
-                                       {"txtPruefungen", {QRect(10, 498, 1060, 120), Look::Fixed}},
+                                       {"txtPruefungen", {QRect(10, 498, 940, 120), Look::Fixed}},
+                                       {"cmdGrenzwerte", {QRect(960, 588, 110, 30)}},
                                        {"cmdSchliessen", {QRect(1080, 588, 110, 30)}},
                                    }};
+    return layout;
+}
+
+// The limits in one column, the buttons beneath.
+const FormLayout& limitsLayout() {
+    static const FormLayout layout{
+        QSize(470, 300),
+        {
+            {"lblGeschwindigkeit", {QRect(10, 8, 450, 22), Look::Heading}},
+            {"lblGeschw16", {QRect(10, 38, 360, 18)}},
+            {"txtGeschw16", {QRect(380, 35, 80, 24)}},
+            {"lblGeschw27", {QRect(10, 68, 360, 18)}},
+            {"txtGeschw27", {QRect(380, 65, 80, 24)}},
+            {"lblGeschw40", {QRect(10, 98, 360, 18)}},
+            {"txtGeschw40", {QRect(380, 95, 80, 24)}},
+            {"lblGeschwDarueber", {QRect(10, 128, 360, 18)}},
+            {"txtGeschwDarueber", {QRect(380, 125, 80, 24)}},
+            {"lblReibung", {QRect(10, 168, 360, 18)}},
+            {"txtReibung", {QRect(380, 165, 80, 24)}},
+            {"lblVentil", {QRect(10, 208, 360, 18)}},
+            {"txtVentil", {QRect(380, 205, 80, 24)}},
+            {"cmdUebernehmen", {QRect(10, 256, 140, 30)}},
+            {"cmdStandardwerte", {QRect(165, 256, 140, 30)}},
+            {"cmdAbbrechen", {QRect(320, 256, 140, 30)}},
+        }};
     return layout;
 }
 

@@ -17,5 +17,6 @@ const FormLayout& headerLayout();
 const FormLayout& displayLayout();
 const FormLayout& editorLayout();
 const FormLayout& balanceLayout();
+const FormLayout& limitsLayout();
 
 }  // namespace shell

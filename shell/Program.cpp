@@ -41,7 +41,8 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       frmRohrDm_(windows_, state_, messages_, catalogue_, *this),
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       changes_(state_, messages_, session_),
-      frmAbgleich_(windows_, messages_, changes_),
+      frmGrenzwerte_(windows_, messages_, changes_),
+      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_),
       frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_, frmAbgleich_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
@@ -70,6 +71,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(frmForm4_, displayLayout());
     add(frmProjektBearbeiten_, editorLayout());
     add(frmAbgleich_, balanceLayout());
+    add(frmGrenzwerte_, limitsLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
 }

@@ -75,6 +75,7 @@ public:
     session::ProjectSession& session() { return session_; }
     editor::FrmProjektBearbeiten& frmProjektBearbeiten() { return frmProjektBearbeiten_; }
     editor::FrmAbgleich& frmAbgleich() { return frmAbgleich_; }
+    editor::FrmGrenzwerte& frmGrenzwerte() { return frmGrenzwerte_; }
 
 private:
     void showHeader();
@@ -94,6 +95,7 @@ private:
     remaining::FrmRohrDm frmRohrDm_;
     session::ProjectSession session_;
     editor::ProjectChanges changes_;
+    editor::FrmGrenzwerte frmGrenzwerte_;
     editor::FrmAbgleich frmAbgleich_;
     editor::FrmProjektBearbeiten frmProjektBearbeiten_;
     bool recoveryOffered_ = false;

@@ -25,7 +25,8 @@ struct EditorHarness : ProjectHarness {
                      .string()),
           session(state, messages, files, folder, form, rest),
           changes(state, messages, session),
-          balance(windows, messages, changes),
+          limits(windows, messages, changes),
+          balance(windows, messages, changes, limits),
           editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
         services.onStep = [this] {
@@ -68,6 +69,7 @@ struct EditorHarness : ProjectHarness {
     tk::ScriptedFileDialog files;
     session::ProjectSession session;
     editor::ProjectChanges changes;
+    editor::FrmGrenzwerte limits;
     editor::FrmAbgleich balance;
     editor::FrmProjektBearbeiten editor;
 };
@@ -293,6 +295,80 @@ TEST(Balance, EveryCircuitAsWorkedByHandAndTheChangesUndone) {
     h.balance.showBalance();
     EXPECT_FALSE(h.balance.visible());
     EXPECT_EQ(h.state.document->balancing, project::Balancing{});
+}
+
+// The limits from the balance window: every field refuses a value beyond
+// either bound and pasted control characters with its own message and the
+// focus, the project unchanged. Lower velocity limits up to 27 mm are one
+// step that lists the sections above them (balance_by_hand.md: TS 01 0,19
+// and TS 02 0,24 m/s at d 27,0; TS 31 0,19 m/s at d 15,75; TS 11 and TS 21
+// stay below 0,1); the defaults taken back clear the list.
+TEST(Balance, LimitsRefusedFieldByFieldThenTakenAsOneStep) {
+    EditorHarness h;
+    ASSERT_TRUE(h.session.takeOver(testing_support::balanceProject(), ""));
+    const project::Document before = *h.state.document;
+    editor::FrmGrenzwerte& g = h.limits;
+    const std::string velocity = "Bitte Zahlen zwischen 0,1 und 3 eingeben.";
+    const std::string pressure = "Bitte Zahlen zwischen 50 und 1000 eingeben.";
+    struct Field {
+        tk::TextField* field;
+        const char *below, *above;
+        const std::string& message;
+    };
+    const Field fields[] = {{&g.txtGeschw16, "0,09", "3,01", velocity},
+                            {&g.txtGeschw27, "0,09", "3,01", velocity},
+                            {&g.txtGeschw40, "0,09", "3,01", velocity},
+                            {&g.txtGeschwDarueber, "0,09", "3,01", velocity},
+                            {&g.txtReibung, "49", "1001", pressure},
+                            {&g.txtVentil, "49", "1001", pressure}};
+    std::string lowered;
+    for (const char* where : {"3, Verbraucher 12, TS 01: Geschwindigkeit 0,19",
+                              "3, Verbraucher 12, TS 02: Geschwindigkeit 0,24",
+                              "6, Verbraucher 51, TS 31: Geschwindigkeit 0,19"})
+        lowered += "Strang " + std::string(where) + " m/s über 0,10 m/s – Geräusche möglich.\r\n";
+    h.windows.whenModal("frmGrenzwerte", [&] {
+        g.txtReibung.setText("60");
+        g.userPressedEscape();
+    });
+    h.windows.whenModal("frmGrenzwerte", [&] {
+        for (const Field& f : fields) {
+            const std::string shown = f.field->text();
+            for (const char* text : {f.below, f.above, "1\r\n0"}) {
+                f.field->setText(text);
+                g.txtGeschw16.setFocus();
+                g.cmdUebernehmen.click();
+                EXPECT_EQ(h.messages.last().text, f.message) << text;
+                EXPECT_TRUE(f.field->hasFocus()) << text;
+                EXPECT_EQ(*h.state.document, before) << text;
+            }
+            f.field->setText(shown);
+        }
+        int i = 0;
+        for (const char* text : {"0,1", "0,1", "3", "3", "50", "1000"})
+            fields[i++].field->setText(text);
+        g.cmdUebernehmen.click();
+        EXPECT_FALSE(g.visible());
+    });
+    h.windows.whenModal("frmGrenzwerte", [&] {
+        g.txtVentil.setText("77");
+        g.cmdStandardwerte.click();
+        g.cmdUebernehmen.click();
+    });
+    h.windows.whenModal("frmAbgleich", [&] {
+        h.balance.cmdGrenzwerte.click();
+        EXPECT_FALSE(h.changes.history().canUndo());
+        h.balance.cmdGrenzwerte.click();
+        EXPECT_EQ(h.balance.mnuRueckgaengig.caption(), "&Rückgängig: Grenzwerte");
+        EXPECT_EQ(h.state.document->balancing.limits,
+                  (project::Limits{{16, 27, 40}, {0.1, 0.1, 3, 3}, 50, 1000}));
+        EXPECT_EQ(h.balance.txtPruefungen.text(), lowered);
+        h.balance.cmdGrenzwerte.click();
+        EXPECT_EQ(*h.state.document, before);
+        h.balance.mnuRueckgaengig.click();
+        EXPECT_EQ(h.balance.txtPruefungen.text(), lowered);
+        h.balance.userPressedEscape();
+    });
+    h.balance.showBalance();
 }
 
 }  // namespace

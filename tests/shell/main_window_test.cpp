@@ -734,7 +734,8 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
 
 // Ctrl+H opens the balance over the main form; the loss outside the network
 // typed into the real field and Enter raise the pump's head, Ctrl+Z takes
-// it back, and Esc closes the window.
+// it back; a limit typed into the dialog "Grenzwerte" is taken with Enter,
+// and Esc closes the window.
 TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
     OverFirstCircuit over;
     shell::Program& program = over.program;
@@ -754,6 +755,16 @@ TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
         EXPECT_NE(balance.txtPumpe.text().find("1,60 m"), std::string::npos);
         press(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_DOUBLE_EQ(balance.balance().pump.head, before);
+        QTimer::singleShot(0, [&] {
+            ASSERT_TRUE(becomesActive(program.window("frmGrenzwerte")));
+            static_cast<QLineEdit*>(QApplication::focusWidget())->selectAll();
+            keys("0,1");
+            press(Qt::Key_Return);  // "Übernehmen"
+        });
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdGrenzwerte"), Qt::LeftButton);
+        EXPECT_DOUBLE_EQ(program.state().document->balancing.limits.velocities[0], 0.1);
+        window->activateWindow();
+        ASSERT_TRUE(becomesActive(window));
         press(Qt::Key_Escape);
         shown = true;
     });
