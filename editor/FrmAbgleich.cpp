@@ -1,9 +1,13 @@
 #include "editor/FrmAbgleich.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "balancing/Csv.h"
+#include "balancing/Quantities.h"
 #include "editor/FieldText.h"
 #include "listing/FormatMask.h"
+#include "workfile/Files.h"
 
 namespace editor {
 
@@ -107,10 +111,12 @@ std::string pumpBlock(const balancing::Balance& balance) {
 }
 
 FrmAbgleich::FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages,
-                         ProjectChanges& changes, FrmGrenzwerte& limits)
+                         ProjectChanges& changes, FrmGrenzwerte& limits, tk::FileDialog& files)
     : tk::Form(windows, "frmAbgleich", kBalanceCaption),
       changes_(changes),
       limits_(limits),
+      files_(files),
+      messages_(messages),
       checker_(messages) {
     mnuWiederholen.designSecondShortcut("Ctrl+Shift+Z");
     for (tk::TextField* shown : {&txtPumpe, &txtKreise, &txtPruefungen})
@@ -125,6 +131,7 @@ void FrmAbgleich::wireHandlers() {
     cboKreis.onClick([this] { cboKreis_Click(); });
     cboKreisTabelle.onClick([this] { cboKreisTabelle_Click(); });
     cboVentil.onClick([this] { cboVentil_Click(); });
+    mnuCsv.onClick([this] { mnuCsv_Click(); });
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
     mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });
@@ -275,6 +282,31 @@ void FrmAbgleich::cboVentil_Click() {
     if (position >= 2 && static_cast<std::size_t>(position - 2) < ids.size())
         valve = ids[static_cast<std::size_t>(position - 2)];
     changeCircuit("Abgleichventil", [valve](project::Circuit& c) { c.balancingValve = valve; });
+}
+
+// Two files beside each other, "<Name>-Abgleich.csv" and "<Name>-Mengen.csv";
+// one question covers replacing either.
+void FrmAbgleich::mnuCsv_Click() {
+    if (!txtErzeuger_Apply()) return;
+    constexpr const char* kTitle = "Als CSV speichern";
+    std::string base =
+        files_.choose({tk::FileDialogMode::Save, "CSV-Dateien (*.csv)|*.csv", kTitle, this, "",
+                       tk::proposedFileName(changes_.document().header[0], "")});
+    if (base.empty()) return;
+    if (base.size() > 4 && base.ends_with(".csv")) base.resize(base.size() - 4);
+    const std::string names[] = {base + "-Abgleich.csv", base + "-Mengen.csv"};
+    if ((std::filesystem::exists(names[0]) || std::filesystem::exists(names[1])) &&
+        !messages_.ask(names[0] + " oder " + names[1] + " gibt es schon. Ersetzen?", kTitle))
+        return;
+    const std::string texts[] = {balancing::balanceCsv(balance_),
+                                 balancing::quantitiesCsv(balancing::quantities(
+                                     changes_.document(), changes_.calculation().results))};
+    for (int i = 0; i < 2; ++i)
+        if (auto error = workfile::writeFileAtomically(names[i], texts[i])) {
+            messages_.show(names[i] + " konnte nicht gespeichert werden: " + *error + ".", kTitle,
+                           tk::MessageStyle::Exclamation);
+            return;
+        }
 }
 
 void FrmAbgleich::mnuRueckgaengig_Click() {

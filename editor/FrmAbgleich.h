@@ -33,7 +33,7 @@ std::string pumpBlock(const balancing::Balance& balance);
 class FrmAbgleich : public tk::Form {
 public:
     FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages, ProjectChanges& changes,
-                FrmGrenzwerte& limits);
+                FrmGrenzwerte& limits, tk::FileDialog& files);
 
     // Shows the balance modally; once it closes, the forms show the project
     // as the window left it.
@@ -46,6 +46,7 @@ public:
     void cboKreis_Click();
     void cboKreisTabelle_Click();
     void cboVentil_Click();
+    void mnuCsv_Click();
     void mnuRueckgaengig_Click();
     void mnuWiederholen_Click();
     void cmdGrenzwerte_Click();
@@ -53,6 +54,7 @@ public:
     void Form_KeyEscape() override;
     void Form_QueryUnload() override { cmdSchliessen_Click(); }
 
+    tk::MenuEntry mnuCsv{*this, "mnuCsv", "&Datei", "Als &CSV speichern…", ""};
     tk::MenuEntry mnuRueckgaengig{*this, "mnuRueckgaengig", "&Bearbeiten", "&Rückgängig", "Ctrl+Z"};
     tk::MenuEntry mnuWiederholen{*this, "mnuWiederholen", "&Bearbeiten", "&Wiederholen", "Ctrl+Y"};
     tk::MenuEntry mnuSchliessen{*this, "mnuSchliessen", "&Bearbeiten", "&Schließen", ""};
@@ -91,6 +93,8 @@ private:
 
     ProjectChanges& changes_;
     FrmGrenzwerte& limits_;
+    tk::FileDialog& files_;
+    tk::MessageBox& messages_;
     forms::FieldChecker checker_;
     balancing::Balance balance_;
     std::size_t circuit_ = 0;  // index into the document's circuits

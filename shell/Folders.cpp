@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "toolkit/Dialogs.h"
+
 namespace shell {
 namespace {
 
@@ -32,17 +34,9 @@ void rememberFolderOf(const QString& file) {
     settings().setValue(kFolderKey, QFileInfo(file).absolutePath());
 }
 
-QString fileNameProposal(const std::string& projectNumber, const QString& ending) {
-    QString name = QString::fromStdString(projectNumber).trimmed();
-    for (QChar& c : name)
-        if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('-');
-    if (name.isEmpty()) name = QStringLiteral("Rohrweiten");
-    return name + ending;
-}
-
 QString pdfProposal(const std::string& projectNumber) {
-    return QDir(startFolder()).filePath(fileNameProposal(projectNumber, QStringLiteral(".pdf")));
+    return QDir(startFolder())
+        .filePath(QString::fromStdString(tk::proposedFileName(projectNumber, ".pdf")));
 }
 
 void proposePdfFile(QPrinter& printer, const std::string& projectNumber) {

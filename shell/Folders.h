@@ -12,9 +12,6 @@ QString startFolder();
 // Keeps the folder of a file the user chose for the next dialog.
 void rememberFolderOf(const QString& file);
 
-// "<Projekt-Nr.><ending>" ("-Bericht.pdf"), "Rohrweiten<ending>" without a
-// number; characters a file name cannot hold become "-".
-QString fileNameProposal(const std::string& projectNumber, const QString& ending);
 // "<Projekt-Nr.>.pdf" in the start folder.
 QString pdfProposal(const std::string& projectNumber);
 // Printing to a file proposes that name; a printer, where there is one,

@@ -42,7 +42,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       changes_(state_, messages_, session_),
       frmGrenzwerte_(windows_, messages_, changes_),
-      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_),
+      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_, files_),
       frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_, frmAbgleich_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
@@ -130,11 +130,9 @@ void Program::printReportTo(QPrinter& printer, forms::ReportPart part) {
 
 // The PDF is written beside its name and takes the name once complete.
 void Program::saveReportPdf(const tk::Form& owner, forms::ReportPart part) {
-    const QString proposal =
-        fileNameProposal(state_.projectHeader[0], QStringLiteral("-Bericht.pdf"));
-    const std::string path =
-        files_.choose({tk::FileDialogMode::Save, "PDF-Dateien (*.pdf)|*.pdf",
-                       "Bericht als PDF speichern", &owner, "pdf", proposal.toStdString()});
+    const std::string path = files_.choose(
+        {tk::FileDialogMode::Save, "PDF-Dateien (*.pdf)|*.pdf", "Bericht als PDF speichern", &owner,
+         "pdf", tk::proposedFileName(state_.projectHeader[0], "-Bericht.pdf")});
     if (path.empty()) return;
     const QString target = QString::fromStdString(path);
     const QString partial = target + QStringLiteral(".teil");

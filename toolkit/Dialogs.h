@@ -34,6 +34,10 @@ struct FileRequest {
     std::string proposedName;
 };
 
+// "<Projekt-Nr.><ending>" ("-Bericht.pdf"), "Rohrweiten<ending>" without a
+// number; characters a file name cannot hold become "-".
+std::string proposedFileName(const std::string& projectNumber, const std::string& ending);
+
 class FileDialog {
 public:
     virtual ~FileDialog() = default;

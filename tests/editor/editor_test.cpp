@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -26,7 +27,7 @@ struct EditorHarness : ProjectHarness {
           session(state, messages, files, folder, form, rest),
           changes(state, messages, session),
           limits(windows, messages, changes),
-          balance(windows, messages, changes, limits),
+          balance(windows, messages, changes, limits, files),
           editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
         services.onStep = [this] {
@@ -369,6 +370,36 @@ TEST(Balance, LimitsRefusedFieldByFieldThenTakenAsOneStep) {
         h.balance.userPressedEscape();
     });
     h.balance.showBalance();
+}
+
+// The CSV files of balance_by_hand.md's project, read the way a spreadsheet
+// user's script reads them; a second save asks before replacing them.
+TEST(Balance, CsvFilesReadByPythonAsWorkedByHand) {
+    EditorHarness h;
+    ASSERT_TRUE(h.session.takeOver(testing_support::balanceProject(), ""));
+    h.files.answers = {h.folder + "/Projekt.csv", h.folder + "/Projekt"};
+    h.messages.answers = {false};
+    h.windows.whenModal("frmAbgleich", [&h] {
+        h.balance.mnuCsv.click();
+        fs::remove(h.folder + "/Projekt-Mengen.csv");
+        h.balance.mnuCsv.click();
+        h.balance.userPressedEscape();
+    });
+    h.balance.showBalance();
+    EXPECT_EQ(h.files.asked.front().proposedName, "Rohrweiten");
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_EQ(h.messages.last().text, h.folder + "/Projekt-Abgleich.csv oder " + h.folder +
+                                          "/Projekt-Mengen.csv gibt es schon. Ersetzen?");
+    EXPECT_FALSE(fs::exists(h.folder + "/Projekt-Mengen.csv"));  // "Nein" wrote nothing
+    h.files.answers = {h.folder + "/Projekt"};
+    h.messages.answers = {true};
+    h.windows.whenModal("frmAbgleich", [&h] {
+        h.balance.mnuCsv.click();
+        h.balance.userPressedEscape();
+    });
+    h.balance.showBalance();
+    const std::string script = std::string(ROHR_SOURCE_DIR) + "/tests/editor/read_csv.py";
+    EXPECT_EQ(std::system(("python3 " + script + " " + h.folder).c_str()), 0);
 }
 
 }  // namespace
