@@ -169,8 +169,7 @@ private:
               {kShare, row.share ? std::to_string(*row.share) + " %" : kNotShown}});
     }
 
-    void printCircuits() {
-        block("Stromkreise", 6);
+    void circuitHeadings() {
         line({{kRiser, "Strang"},
               {kConsumer, "Verbr."},
               {kSection, "TS"},
@@ -185,7 +184,19 @@ private:
               {kStep, "Stufe"},
               {kShare, "q"}});
         line({{kLeft, std::string(kLastColumn - kLeft + 1, '-')}});
-        for (const balancing::CircuitRow& row : balance_.circuits) circuitRow(row);
+    }
+
+    // A table that goes on on the next page repeats its headings there.
+    void printCircuits() {
+        block("Stromkreise", 6);
+        circuitHeadings();
+        for (const balancing::CircuitRow& row : balance_.circuits) {
+            if (lineCounter_ >= kLinesPerPage) {
+                BreakPageUnlessFits(1);
+                circuitHeadings();
+            }
+            circuitRow(row);
+        }
         paragraph(
             "N Bedarf, E Überschuss, T am Ventil abzudrosseln, je mbar; q Durchfluss "
             "bei der Stufe");

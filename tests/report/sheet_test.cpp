@@ -26,13 +26,15 @@ Pages pagesWrittenByHand(const std::string& file) {
     return pages;
 }
 
-// The project of balance_by_hand.md, its balance and quantities worked by
-// hand in sheet_by_hand.txt: the quantities close the first page, the notes
-// and the confirmation follow below the second page's head.
+// The project of balance_by_hand.md with a further circuit not finished, its
+// balance and quantities worked by hand in sheet_by_hand.txt: the quantities
+// close the first page, the notes and the confirmation follow below the
+// second page's head.
 TEST(Sheet, TheBalanceProjectAsWorkedByHand) {
     project::Document document = testing_support::balanceProject();
     document.header = {"0815",       "J. Maier", "07.12.2026", "Bau GmbH", "Haus A", "Straße 1",
                        "12345 Köln", "0221 12",  "Nord",       "Block 2",  "0221 9"};
+    project::beginCircuit(document, 7, 61);  // begun, not finished
     const steps::Calculation calculation = steps::calculate(document);
     ASSERT_FALSE(calculation.refusal);
     tk::PageRecorder printer;
