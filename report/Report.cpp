@@ -80,7 +80,7 @@ std::string generalNumber(float value) {
 
 // A line already past the column goes on at that column of the next line,
 // which counts towards the page.
-void Report::tab(int column) {
+void PageGrid::tab(int column) {
     if (column_ > column - 1) endLine();
     printer_.tab(column);
     column_ = std::max(column_, column - 1);
@@ -88,13 +88,13 @@ void Report::tab(int column) {
 
 // A section row stays one line: an item whose column the line has passed
 // follows at once (every number ends with its own blank).
-void Report::tabInRow(int column) {
+void PageGrid::tabInRow(int column) {
     if (column_ >= column - 1) return;
     printer_.tab(column);
     column_ = column - 1;
 }
 
-void Report::text(const std::string& text) {
+void PageGrid::text(const std::string& text) {
     printer_.text(text);
     column_ += static_cast<int>(tk::characterCount(text));
 }
@@ -103,21 +103,21 @@ void Report::number(double value) { text(generalNumber(value)); }
 void Report::number(float value) { text(generalNumber(value)); }
 void Report::number(std::int16_t value) { text(generalNumber(static_cast<double>(value))); }
 
-void Report::endLine() {
+void PageGrid::endLine() {
     ++lineCounter_;
     endUncountedLine();
 }
 
-void Report::endUncountedLine() {
+void PageGrid::endUncountedLine() {
     printer_.endLine();
     column_ = 0;
 }
 
-void Report::emptyLines(int count) {
+void PageGrid::emptyLines(int count) {
     for (int i = 0; i < count; ++i) endLine();
 }
 
-void Report::pageMark(int page) {
+void PageGrid::pageMark(int page) {
     tab(48);
     text("-" + generalNumber(static_cast<double>(page)) + "-");
 }
@@ -142,7 +142,12 @@ void Report::headings(std::span<const std::string_view> lines) {
 // --- The blocks ---
 
 void Report::PrintReportHeader() {
-    const auto& h = state_.projectHeader;
+    PrintHeaderLines();
+    checkBefore(1);
+}
+
+void PageGrid::PrintHeaderLines() {
+    const auto& h = projectHeader_;
     endUncountedLine();
     lineCounter_ = 0;
     endLine();
@@ -184,7 +189,6 @@ void Report::PrintReportHeader() {
     text(std::string(74, '='));
     endLine();
     printer_.setFont(kCourier, 10, true);
-    checkBefore(1);
 }
 
 int Report::estimateOf(int riser) const {
@@ -331,17 +335,21 @@ void Report::PrintRemainingSections() {
     }
 }
 
-void Report::CheckPageEnd(int estimate) {
+void PageGrid::CheckPageEnd(int estimate) {
     emptyLines(2);
+    BreakPageUnlessFits(estimate);
+}
+
+void PageGrid::BreakPageUnlessFits(int lines) {
     const int remaining = std::max(0, kLinesPerPage - lineCounter_);
-    if (remaining >= estimate) return;
+    if (remaining >= lines) return;
     emptyLines(std::max(0, remaining - 2));
     pageMark(printer_.pageNumber() + 1);
     endUncountedLine();
     StartNewPage();
 }
 
-void Report::StartNewPage() {
+void PageGrid::StartNewPage() {
     lineCounter_ = 0;
     printer_.newPage();
     endLine();
@@ -352,7 +360,7 @@ void Report::StartNewPage() {
     tab(6);
     text(std::string(kTitle));
     tab(67);
-    text("Projektnr.:" + state_.projectHeader[0]);
+    text("Projektnr.:" + projectHeader_[0]);
     endUncountedLine();
     printer_.setFont(kCourier, 10, false);
     tab(6);

@@ -3,6 +3,7 @@
 // riser of the critical circuit and, printed from the remaining-sections
 // form or the display window, one block per further riser; 68 lines a page,
 // placed by character columns.
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -17,26 +18,52 @@ namespace report {
 
 inline constexpr int kLinesPerPage = 68;
 
-class Report {
+// The report's page grid: the line in hand placed by character columns,
+// the lines counted towards the page, the project header block, and the
+// page head on every page after the first.
+class PageGrid {
 public:
-    // `withRemaining`: the further circuits' blocks follow the critical ones.
-    Report(tk::Printer& printer, calc::CalcState& state, bool withRemaining)
-        : printer_(printer), state_(state), withRemaining_(withRemaining) {}
+    PageGrid(tk::Printer& printer, const std::array<std::string, 11>& projectHeader)
+        : printer_(printer), projectHeader_(projectHeader) {}
 
-    void PrintReportHeader();
-    void PrintCriticalCircuit();
-    void PrintRemainingSections();
+    // Ends in Courier New 10 bold, after the rule below the header.
+    void PrintHeaderLines();
     // Ends the page when the next block, of `estimate` lines, does not fit.
     void CheckPageEnd(int estimate);
+    // As CheckPageEnd, without the two empty lines before the block.
+    void BreakPageUnlessFits(int lines);
     void StartNewPage();
 
     int lineCounter() const { return lineCounter_; }
 
-private:
-    // The line in hand, with the character column it has reached.
+protected:
+    // A line already past the column goes on at that column of the next line.
     void tab(int column);
+    // An item whose column the line has passed follows at once.
     void tabInRow(int column);
     void text(const std::string& text);
+    void endLine();  // ends a counted line
+    void endUncountedLine();
+    void emptyLines(int count);
+    void pageMark(int page);
+
+    tk::Printer& printer_;
+    const std::array<std::string, 11>& projectHeader_;
+    int lineCounter_ = 0;
+    int column_ = 0;  // characters printed on the line in hand
+};
+
+class Report : public PageGrid {
+public:
+    // `withRemaining`: the further circuits' blocks follow the critical ones.
+    Report(tk::Printer& printer, calc::CalcState& state, bool withRemaining)
+        : PageGrid(printer, state.projectHeader), state_(state), withRemaining_(withRemaining) {}
+
+    void PrintReportHeader();
+    void PrintCriticalCircuit();
+    void PrintRemainingSections();
+
+private:
     void number(double value);
     void number(float value);
     void number(std::int16_t value);
@@ -46,18 +73,11 @@ private:
     };
     void row(std::initializer_list<Item> items);
     void headings(std::span<const std::string_view> lines);
-    void endLine();  // ends a counted line
-    void endUncountedLine();
-    void emptyLines(int count);
-    void pageMark(int page);
     // The check before the block of riser `next`, if there is one.
     void checkBefore(int next);
     int estimateOf(int riser) const;
 
-    tk::Printer& printer_;
     calc::CalcState& state_;
-    int lineCounter_ = 0;
-    int column_ = 0;  // characters printed on the line in hand
     bool withRemaining_ = false;
 };
 
