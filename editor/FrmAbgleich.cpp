@@ -111,11 +111,13 @@ std::string pumpBlock(const balancing::Balance& balance) {
 }
 
 FrmAbgleich::FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages,
-                         ProjectChanges& changes, FrmGrenzwerte& limits, tk::FileDialog& files)
+                         ProjectChanges& changes, FrmGrenzwerte& limits, tk::FileDialog& files,
+                         SheetPrinter& sheet)
     : tk::Form(windows, "frmAbgleich", kBalanceCaption),
       changes_(changes),
       limits_(limits),
       files_(files),
+      sheet_(sheet),
       messages_(messages),
       checker_(messages) {
     mnuWiederholen.designSecondShortcut("Ctrl+Shift+Z");
@@ -132,6 +134,12 @@ void FrmAbgleich::wireHandlers() {
     cboKreisTabelle.onClick([this] { cboKreisTabelle_Click(); });
     cboVentil.onClick([this] { cboVentil_Click(); });
     mnuCsv.onClick([this] { mnuCsv_Click(); });
+    mnuDrucken.onClick([this] {
+        if (txtErzeuger_Apply()) sheet_.printSheet(*this);
+    });
+    mnuPdf.onClick([this] {
+        if (txtErzeuger_Apply()) sheet_.saveSheetPdf(*this);
+    });
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
     mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });

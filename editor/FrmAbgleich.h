@@ -22,6 +22,15 @@ namespace editor {
 
 inline constexpr const char* kBalanceCaption = "Hydraulischer Abgleich";
 
+// The window layer prints the presetting sheet of the project in hand:
+// through the print dialog, or straight into a PDF file it asks for.
+class SheetPrinter {
+public:
+    virtual ~SheetPrinter() = default;
+    virtual void printSheet(const tk::Form& owner) = 0;
+    virtual void saveSheetPdf(const tk::Form& owner) = 0;
+};
+
 // The loss of the heat generator and of all else outside the network.
 extern const forms::FieldRule kGeneratorLossRule;
 
@@ -33,7 +42,7 @@ std::string pumpBlock(const balancing::Balance& balance);
 class FrmAbgleich : public tk::Form {
 public:
     FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages, ProjectChanges& changes,
-                FrmGrenzwerte& limits, tk::FileDialog& files);
+                FrmGrenzwerte& limits, tk::FileDialog& files, SheetPrinter& sheet);
 
     // Shows the balance modally; once it closes, the forms show the project
     // as the window left it.
@@ -54,6 +63,8 @@ public:
     void Form_KeyEscape() override;
     void Form_QueryUnload() override { cmdSchliessen_Click(); }
 
+    tk::MenuEntry mnuDrucken{*this, "mnuDrucken", "&Datei", "Einstellformular &drucken…", ""};
+    tk::MenuEntry mnuPdf{*this, "mnuPdf", "&Datei", "Einstellformular als &PDF speichern…", ""};
     tk::MenuEntry mnuCsv{*this, "mnuCsv", "&Datei", "Als &CSV speichern…", ""};
     tk::MenuEntry mnuRueckgaengig{*this, "mnuRueckgaengig", "&Bearbeiten", "&Rückgängig", "Ctrl+Z"};
     tk::MenuEntry mnuWiederholen{*this, "mnuWiederholen", "&Bearbeiten", "&Wiederholen", "Ctrl+Y"};
@@ -94,6 +105,7 @@ private:
     ProjectChanges& changes_;
     FrmGrenzwerte& limits_;
     tk::FileDialog& files_;
+    SheetPrinter& sheet_;
     tk::MessageBox& messages_;
     forms::FieldChecker checker_;
     balancing::Balance balance_;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "report/Report.h"
+#include "report/Sheet.h"
 #include "shell/Folders.h"
 #include "shell/Layouts.h"
 #include "shell/QtPrinter.h"
@@ -42,7 +43,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       changes_(state_, messages_, session_),
       frmGrenzwerte_(windows_, messages_, changes_),
-      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_, files_),
+      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_, files_, *this),
       frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_, frmAbgleich_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
@@ -128,22 +129,47 @@ void Program::printReportTo(QPrinter& printer, forms::ReportPart part) {
                        tk::MessageStyle::Exclamation);
 }
 
-// The PDF is written beside its name and takes the name once complete.
 void Program::saveReportPdf(const tk::Form& owner, forms::ReportPart part) {
-    const std::string path = files_.choose(
-        {tk::FileDialogMode::Save, "PDF-Dateien (*.pdf)|*.pdf", "Bericht als PDF speichern", &owner,
-         "pdf", tk::proposedFileName(state_.projectHeader[0], "-Bericht.pdf")});
+    savePdf(owner, "-Bericht.pdf", "Bericht als PDF speichern",
+            [this, part](QPrinter& printer) { printReportTo(printer, part); });
+}
+
+void Program::savePdf(const tk::Form& owner, const std::string& ending, const std::string& title,
+                      const std::function<void(QPrinter&)>& print) {
+    const std::string path =
+        files_.choose({tk::FileDialogMode::Save, "PDF-Dateien (*.pdf)|*.pdf", title, &owner, "pdf",
+                       tk::proposedFileName(state_.projectHeader[0], ending)});
     if (path.empty()) return;
     const QString target = QString::fromStdString(path);
     const QString partial = target + QStringLiteral(".teil");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(partial);
-    printReportTo(printer, part);
+    print(printer);
     if (QFile::exists(partial) &&
         std::rename(partial.toLocal8Bit().constData(), target.toLocal8Bit().constData()) != 0)
-        messages_.show("Der Bericht konnte nicht als " + path + " gespeichert werden.",
-                       "Bericht als PDF speichern", tk::MessageStyle::Exclamation);
+        messages_.show("Die Datei " + path + " konnte nicht gespeichert werden.", title,
+                       tk::MessageStyle::Exclamation);
+}
+
+// The sheet reads the project and leaves the line estimates as they are.
+void Program::printSheetTo(QPrinter& printer) {
+    QtPrinter out(printer);
+    const std::string failure = report::printSheet(out, *state_.document, changes_.calculation());
+    if (!failure.empty())
+        messages_.show("Drucken nicht möglich: " + failure, "Drucken",
+                       tk::MessageStyle::Exclamation);
+}
+
+void Program::printSheet(const tk::Form& owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    proposePdfFile(printer, state_.projectHeader[0]);
+    if (choosePrinter(printer, windows_.windowOf(owner))) printSheetTo(printer);
+}
+
+void Program::saveSheetPdf(const tk::Form& owner) {
+    savePdf(owner, "-Abgleich.pdf", "Einstellformular als PDF speichern",
+            [this](QPrinter& printer) { printSheetTo(printer); });
 }
 
 // The document is kept first, so that "Aufheben" never stands beside a

@@ -28,7 +28,9 @@ namespace shell {
 // (on Linux ~/.local/share/rohrweiten/Aufheben).
 std::string interruptFilePath();
 
-class Program : public forms::WorkflowServices, public workfile::HeaderHandOver {
+class Program : public forms::WorkflowServices,
+                public workfile::HeaderHandOver,
+                public editor::SheetPrinter {
 public:
     // Without arguments the program uses Qt's message box and file dialog;
     // tests hand in recording ones.
@@ -66,6 +68,10 @@ public:
     void balanceProject(const tk::Form& owner) override;
     void stepCompleted() override;
 
+    // SheetPrinter
+    void printSheet(const tk::Form& owner) override;
+    void saveSheetPdf(const tk::Form& owner) override;
+
     // HeaderHandOver
     void startNewWork() override;
     void showLoadedFile() override;
@@ -80,6 +86,11 @@ public:
 private:
     void showHeader();
     void printReportTo(QPrinter& printer, forms::ReportPart part);
+    void printSheetTo(QPrinter& printer);
+    // Asks for a PDF file, proposing "<Projekt-Nr.><ending>", and prints
+    // into it, beside its name until complete.
+    void savePdf(const tk::Form& owner, const std::string& ending, const std::string& title,
+                 const std::function<void(QPrinter&)>& print);
     void showReadMe();
 
     calc::CalcState state_;

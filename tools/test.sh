@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 source tools/common.sh
 # xvfb: the menu shortcuts are also tried on a real X server, whose line
 # edits know the Emacs keys that the offscreen platform lacks.
-install_missing_packages xvfb xauth python3
+install_missing_packages xvfb xauth python3 poppler-utils
 export QT_QPA_PLATFORM=offscreen
 # Qt and fontconfig keep caches until the process ends; those are not ours.
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"

@@ -19,6 +19,13 @@ using namespace testing_support::typed;
 
 const std::vector<Typed> kCritical = {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}};
 
+// The window layer's printing of the sheet, counted.
+struct CountedSheets : editor::SheetPrinter {
+    void printSheet(const tk::Form&) override { ++printed; }
+    void saveSheetPdf(const tk::Form&) override { ++saved; }
+    int printed = 0, saved = 0;
+};
+
 // The forms with their project session and the editor over them.
 struct EditorHarness : ProjectHarness {
     EditorHarness()
@@ -27,7 +34,7 @@ struct EditorHarness : ProjectHarness {
           session(state, messages, files, folder, form, rest),
           changes(state, messages, session),
           limits(windows, messages, changes),
-          balance(windows, messages, changes, limits, files),
+          balance(windows, messages, changes, limits, files, sheets),
           editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
         services.onStep = [this] {
@@ -68,6 +75,7 @@ struct EditorHarness : ProjectHarness {
 
     std::string folder;
     tk::ScriptedFileDialog files;
+    CountedSheets sheets;
     session::ProjectSession session;
     editor::ProjectChanges changes;
     editor::FrmGrenzwerte limits;

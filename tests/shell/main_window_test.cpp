@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -24,7 +25,9 @@
 #include <fstream>
 #include <functional>
 
+#include "report/Sheet.h"
 #include "shell/Program.h"
+#include "tests/editor/BalanceProject.h"
 #include "tests/support/TestDoubles.h"
 
 namespace {
@@ -792,6 +795,48 @@ TEST(WholeProgram, TheReportSavedAsPdf) {
     EXPECT_TRUE(file.read(5) == "%PDF-");
     EXPECT_FALSE(QFile::exists(pdf + QStringLiteral(".teil")));
     EXPECT_TRUE(over.messages.shown.empty());
+}
+
+// The words of each page, as pdftotext reads them or the sheet's lines hold them.
+std::vector<QStringList> pdfPages(const QString& pdf) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    reader.waitForFinished(30000);
+    std::vector<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(reader.readAllStandardOutput()).split(QChar('\f')))
+        if (!page.trimmed().isEmpty())
+            pages.push_back(page.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts));
+    return pages;
+}
+
+// "Einstellformular als PDF speichern…" of the balance window writes the
+// sheet through the real printer: page by page, the PDF holds the sheet's words.
+TEST(WholeProgram, TheSheetAsPdfHoldsTheWordsOfTheSheet) {
+    ensureApplication();
+    tk::RecordingMessageBox messages;
+    tk::ScriptedFileDialog files;
+    shell::Program program(&messages, &files);
+    const project::Document document = testing_support::balanceProject();
+    ASSERT_TRUE(program.session().takeOver(document, ""));
+    const QString pdf = documentsFolder() + QStringLiteral("/einstellformular.pdf");
+    files.answers = {pdf.toStdString()};
+    QTimer::singleShot(0, [&] {
+        program.window("frmAbgleich")->menuAction("mnuPdf")->trigger();
+        program.frmAbgleich().cmdSchliessen.click();
+    });
+    program.window("frmRohrDm")->menuAction("mnuAbgleich")->trigger();
+    EXPECT_EQ(files.asked.back().proposedName, "Rohrweiten-Abgleich.pdf");
+    tk::PageRecorder sheet;
+    report::printSheet(sheet, document, steps::calculate(document));
+    const std::vector<QStringList> pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), sheet.pages.size());
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        QString text;
+        for (const std::string& line : sheet.pages[p]) text += QString::fromStdString(line) + "\n";
+        EXPECT_EQ(pages[p], text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) << p;
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
