@@ -136,6 +136,12 @@ void edited(shell::Program& running) {
     running.window("frmRohrDm")->menuAction("mnuProjektBearbeiten")->trigger();
     QTimer::singleShot(100, [&running] {
         save("frmAbgleich", "abgleich.png");
+        running.choosePrinter = [](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder + QStringLiteral("/einstellformular.pdf"));
+            return true;
+        };
+        running.window("frmAbgleich")->menuAction("mnuDrucken")->trigger();
         running.frmAbgleich().cmdSchliessen.click();
     });
     running.window("frmRohrDm")->menuAction("mnuAbgleich")->trigger();
