@@ -684,9 +684,11 @@ project::Document firstCircuit() {
     return document;
 }
 
-// The program with the first circuit taken over, as from its project file.
-struct OverFirstCircuit {
-    OverFirstCircuit() { EXPECT_TRUE(program.session().takeOver(firstCircuit(), "")); }
+// The program with a project taken over, as from its project file.
+struct OverProject {
+    explicit OverProject(const project::Document& document = firstCircuit()) {
+        EXPECT_TRUE(program.session().takeOver(document, ""));
+    }
     bool started = (ensureApplication(), true);
     tk::RecordingMessageBox messages;
     tk::ScriptedFileDialog files;
@@ -702,7 +704,7 @@ bool becomesActive(QWidget* window) {
 // field and Enter reach the tree and the listing behind, Ctrl+Z takes the
 // step back, and Esc closes the editor.
 TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
-    OverFirstCircuit over;
+    OverProject over;
     shell::Program& program = over.program;
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
     const std::string listing = program.frmHaupt().txtAusgabeBerechn.text();
@@ -740,7 +742,7 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
 // it back; a limit typed into the dialog "Grenzwerte" is taken with Enter,
 // and Esc closes the window.
 TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
-    OverFirstCircuit over;
+    OverProject over;
     shell::Program& program = over.program;
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window("frmHaupt")));
     auto& balance = program.frmAbgleich();
@@ -780,7 +782,7 @@ TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
 // "Bericht als PDF speichern…" proposes its name, asks for no printer and
 // writes a PDF.
 TEST(WholeProgram, TheReportSavedAsPdf) {
-    OverFirstCircuit over;
+    OverProject over;
     const QString pdf = documentsFolder() + QStringLiteral("/bericht-gespeichert.pdf");
     QFile::remove(pdf);
     over.files.answers = {pdf.toStdString()};
@@ -813,12 +815,10 @@ std::vector<QStringList> pdfPages(const QString& pdf) {
 // "Einstellformular als PDF speichern…" of the balance window writes the
 // sheet through the real printer: page by page, the PDF holds the sheet's words.
 TEST(WholeProgram, TheSheetAsPdfHoldsTheWordsOfTheSheet) {
-    ensureApplication();
-    tk::RecordingMessageBox messages;
-    tk::ScriptedFileDialog files;
-    shell::Program program(&messages, &files);
     const project::Document document = testing_support::balanceProject();
-    ASSERT_TRUE(program.session().takeOver(document, ""));
+    OverProject over(document);
+    shell::Program& program = over.program;
+    tk::ScriptedFileDialog& files = over.files;
     const QString pdf = documentsFolder() + QStringLiteral("/einstellformular.pdf");
     files.answers = {pdf.toStdString()};
     QTimer::singleShot(0, [&] {
@@ -836,7 +836,7 @@ TEST(WholeProgram, TheSheetAsPdfHoldsTheWordsOfTheSheet) {
         for (const std::string& line : sheet.pages[p]) text += QString::fromStdString(line) + "\n";
         EXPECT_EQ(pages[p], text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) << p;
     }
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(over.messages.shown.empty());
 }
 
 }  // namespace
