@@ -117,10 +117,9 @@ std::optional<ValveChoice> balancingValveOf(const Member& member) {
     return first;
 }
 
-const PresettingTable& tableOf(const project::Document& document, const project::Circuit& circuit) {
-    if (const PresettingTable* own = findTable(circuit.presettingTable)) return *own;
-    if (const PresettingTable* project = findTable(document.balancing.presettingTable))
-        return *project;
+PresettingTable tableOf(const project::Document& document, const project::Circuit& circuit) {
+    if (auto own = findTable(document, circuit.presettingTable)) return *own;
+    if (auto project = findTable(document, document.balancing.presettingTable)) return *project;
     return *findTable(project::kDefaultPresettingTable);
 }
 
@@ -164,7 +163,7 @@ void setStep(CircuitRow& row, const PresettingTable& table, const std::vector<in
              double requiredKv) {
     const std::size_t step = nearestStep(shares);
     row.requiredKv = rounded(requiredKv, 3);
-    row.step = static_cast<int>(step + 1);
+    row.step = table.steps[step];
     row.share = shares[step];
     if (*row.requiredKv > table.kv.back())
         row.messages.push_back("Auch die größte Voreinstellung (kv " + kvText(table.kv.back()) +
@@ -184,7 +183,7 @@ void setValve(CircuitRow& row, const Context& context, const Member& member,
     const bool formed = m > 0 && fitted.kv > 0;
     const double open = formed ? openLoss(m, fitted.kv) : 0;
     const double throttle = open + row.excess;
-    const PresettingTable& table = tableOf(context.document, *member.circuit);
+    const PresettingTable table = tableOf(context.document, *member.circuit);
     row.valveSection = valve.section->id;
     row.valveSectionNumber = valve.section->inputs->number;
     row.valveText = trimmed(fitted.shownText);
@@ -314,7 +313,7 @@ Balance balance(const project::Document& document, const steps::Results& results
     for (const Member& member : members) {
         out.circuits.push_back(rowOf(context, member));
         if (out.circuits.back().valveSection)
-            out.exampleValues |= findTable(out.circuits.back().table)->builtIn;
+            out.exampleValues |= findTable(out.circuits.back().table) != nullptr;
     }
     out.pump = pumpOf(document, members.front(), context.reference);
     const steps::SectionResult* largest = largestSection(members.front());

@@ -14,18 +14,24 @@
 
 namespace balancing {
 
-// A valve's presetting steps 1..n, kv rising.
+// A valve's presetting steps, kv rising.
 struct PresettingTable {
     std::string name;
-    std::vector<double> kv;
-    bool builtIn = true;  // example values, not a maker's table
+    std::vector<std::string> steps;  // as the scale names them
+    std::vector<double> kv;          // one per step
+    bool builtIn = true;             // example values, not a maker's table
 };
 
 // The tables the program brings, the project's default first among them
-// ("Thermostatventil DN 15, 8 Stufen").
+// ("Thermostatventil DN 15, 8 Stufen"); their steps are 1 to n.
 const std::vector<PresettingTable>& builtInTables();
-// The table of that name; null when there is none.
+// The built-in table of that name; null when there is none.
 const PresettingTable* findTable(const std::string& name);
+// The table of that name among the project's own copies and the built-in
+// ones; none when neither has it.
+std::optional<PresettingTable> findTable(const project::Document& document,
+                                         const std::string& name);
+PresettingTable tableOf(const project::PresettingTable& own);
 
 inline constexpr const char* kExampleValuesNote =
     "Beispielwerte – für die Ausführung die Tabelle des eingebauten Ventils verwenden.";
@@ -49,7 +55,7 @@ struct CircuitRow {
     double throttle = 0;    // T, 1 decimal
     std::optional<double> requiredKv;  // 3 decimals; none: "–"
     std::string table;                 // the presetting table used; empty without a valve
-    std::optional<int> step;           // none: "–"
+    std::optional<std::string> step;   // as the table names it; none: "–"
     std::optional<int> share;          // flow share at that step in whole percent
     std::vector<std::string> messages;  // in the order the window lists them
 };

@@ -66,7 +66,7 @@ Fields circuitFields(const CircuitRow& row) {
         fields[3] = row.valveText;
         fields[4] = kv(row.kv);
         fields[10] = row.table;
-        fields[11] = optionalText(row.step, whole);
+        fields[11] = row.step.value_or("");
         fields[12] = optionalText(row.share, whole);
     }
     fields[5] = number(row.massFlow, "0.0");

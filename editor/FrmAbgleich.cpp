@@ -84,7 +84,7 @@ std::string rowText(const balancing::CircuitRow& row) {
               valve ? number(row.kv, "0.000") : kDash, number(row.massFlow, "0.0"),
               number(row.need, "0.0"), number(row.excess, "0.0"), number(row.throttle, "0.0"),
               optional(row.requiredKv, "0.000"), "  " + (row.table.empty() ? kDash : row.table),
-              row.step ? std::to_string(*row.step) : kDash,
+              row.step.value_or(kDash),
               row.share ? std::to_string(*row.share) + " %" : kDash});
     for (const std::string& message : row.messages) text += "        " + message + "\r\n";
     return text;

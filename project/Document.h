@@ -104,11 +104,27 @@ struct Limits {
 
 inline constexpr const char* kDefaultPresettingTable = "Thermostatventil DN 15, 8 Stufen";
 
+// A presetting table of the planner's own, copied into the project when
+// chosen, so that the project shows the same steps on any machine.
+struct PresettingStep {
+    std::string name;  // as the valve's scale shows it: "1", "2,5", "N"
+    double kv = 0;
+    bool operator==(const PresettingStep&) const = default;
+};
+
+struct PresettingTable {
+    std::string name;
+    std::vector<PresettingStep> steps;  // kv rising
+    bool operator==(const PresettingTable&) const = default;
+};
+
 // The planner's choices for the hydraulic balance.
 struct Balancing {
     std::string presettingTable = kDefaultPresettingTable;  // the project's default
     double generatorLoss = 0;  // mbar: heat generator and all else outside the network
     Limits limits;
+    // The planner's own tables the project uses, by name.
+    std::vector<PresettingTable> tables;
     bool operator==(const Balancing&) const = default;
 };
 

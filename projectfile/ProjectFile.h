@@ -6,13 +6,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "project/Document.h"
 
 namespace projectfile {
 
 inline constexpr std::string_view kFormat = "rohrweiten-projekt";
-inline constexpr int kVersion = 2;
+inline constexpr int kVersion = 3;
 inline constexpr std::string_view kSuffix = "rohrprojekt";
 inline constexpr std::string_view kFilter = "Rohrweiten-Projekte (*.rohrprojekt)";
 
@@ -31,7 +32,22 @@ struct ReadOutcome {
 };
 
 // Reads a file's bytes into a fresh document. A version 1 file, written
-// before the balance was kept, gives the default balance settings.
+// before the balance was kept, gives the default balance settings; one of
+// version 1 or 2 holds no copies of the planner's presetting tables.
 ReadOutcome readProjectFile(std::string_view bytes);
+
+// The planner's own presetting tables, kept apart from any project in
+// "voreinstelltabellen.json".
+inline constexpr std::string_view kTablesFormat = "rohrweiten-voreinstelltabellen";
+inline constexpr int kTablesVersion = 1;
+
+std::string plannerTablesText(const std::vector<project::PresettingTable>& tables);
+
+struct TablesOutcome {
+    std::optional<std::vector<project::PresettingTable>> tables;  // when the file was taken
+    std::string reason;  // why it was refused, naming the place as for projects
+};
+
+TablesOutcome readPlannerTables(std::string_view bytes);
 
 }  // namespace projectfile

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "balancing/TableRules.h"
 #include "circuit/MainFormRules.h"
 #include "hydraulics/PipeTables.h"
 #include "projectfile/Keys.h"
@@ -31,6 +32,7 @@ constexpr int kMaxDepth = 16;
 constexpr std::size_t kHeaderFieldLength = 32767;
 constexpr double kMaxGeneratorLoss = 9999;  // mbar
 constexpr std::size_t kMaxTableName = 200;
+constexpr std::size_t kMostTables = 1000;
 constexpr std::size_t kMaxSharedSections = std::size_t{calc::kMaxRisers} * calc::kMaxSections;
 
 using R = forms::Reading;
@@ -272,9 +274,34 @@ private:
     std::unordered_set<project::Id> seen_;
 };
 
+project::PresettingTable presettingTable(const Node& node) {
+    node.keys({"name", "stufen"});
+    project::PresettingTable table{node.at("name").text(), {}};
+    const Node steps = node.at("stufen");
+    for (std::size_t k = 0, n = steps.list(balancing::kMostSteps, "Stufen"); k < n; ++k) {
+        const Node step = steps.at(k);
+        step.keys({"name", "kv"});
+        table.steps.push_back({step.at("name").text(), step.at("kv").number()});
+    }
+    return table;
+}
+
+// Tables that keep the dialog's rules, each name once and none a built-in one.
+std::vector<project::PresettingTable> presettingTables(const Node& node) {
+    std::vector<project::PresettingTable> tables;
+    for (std::size_t k = 0, n = node.list(kMostTables, "Tabellen"); k < n; ++k) {
+        tables.push_back(presettingTable(node.at(k)));
+        const std::string fault = balancing::tableFault(
+            tables.back(), balancing::takenNames(tables, tables.size() - 1));
+        if (!fault.empty()) node.at(k).refuse(fault);
+    }
+    return tables;
+}
+
 class DocumentReader {
 public:
-    DocumentReader(const Node& root, int version) : root_(root), balanced_(version >= 2) {}
+    DocumentReader(const Node& root, int version)
+        : root_(root), balanced_(version >= 2), tablesKept_(version >= 3) {}
 
     project::Document read() {
         root_.keys({"format", "version", "kopf", "rohrart", "vorlauf", "ruecklauf",
@@ -314,11 +341,14 @@ private:
         }
     }
 
-    static project::Balancing balancing(const Node& node) {
-        node.keys({"voreinstelltabelle", "erzeugerverlust", "grenzen"});
+    project::Balancing balancing(const Node& node) const {
+        node.keys({"voreinstelltabelle", "erzeugerverlust", "grenzen"}, {},
+                  tablesKept_ ? Keys{"tabellen"} : Keys{});
         return {tableName(node.at("voreinstelltabelle")),
                 node.at("erzeugerverlust").between(0, kMaxGeneratorLoss),
-                limits(node.at("grenzen"))};
+                limits(node.at("grenzen")),
+                tablesKept_ ? presettingTables(node.at("tabellen"))
+                            : std::vector<project::PresettingTable>{}};
     }
 
     static project::Limits limits(const Node& node) {
@@ -490,7 +520,8 @@ private:
     }
 
     const Node& root_;
-    const bool balanced_;  // the file keeps the balance: version 2 and on
+    const bool balanced_;    // the file keeps the balance: version 2 and on
+    const bool tablesKept_;  // and the planner's tables it uses: version 3 and on
     project::Document doc_;
     std::optional<Ids> ids_;
 };
@@ -631,7 +662,30 @@ ReadOutcome readTree(const Tree& tree) {
     return {DocumentReader(root, version).read(), 0, ""};
 }
 
+std::vector<project::PresettingTable> readTablesTree(const Tree& tree) {
+    const Node root(tree);
+    const bool ours = root.is(Value::Kind::Object) && root.has("format") &&
+                      root.at("format").is(Value::Kind::Text) &&
+                      root.at("format").textView() == kTablesFormat;
+    if (!ours) throw Refused{"Die Datei ist keine Datei mit Voreinstelltabellen."};
+    root.keys({"format", "version", "tabellen"});
+    const int version = static_cast<int>(root.at("version").ruled(kVersionRule));
+    if (version > kTablesVersion)
+        root.at("version").refuse("Version " + std::to_string(version) +
+                                  " stammt von einem neueren Programm");
+    return presettingTables(root.at("tabellen"));
+}
+
 }  // namespace
+
+TablesOutcome readPlannerTables(std::string_view bytes) {
+    if (bytes.size() > workfile::kMaxFileBytes) return {std::nullopt, "Die Datei ist größer als 16 MiB."};
+    try {
+        return {readTablesTree(parse(bytes)), ""};
+    } catch (const Refused& refused) {
+        return {std::nullopt, refused.reason};
+    }
+}
 
 ReadOutcome readProjectFile(std::string_view bytes) {
     if (bytes.size() > workfile::kMaxFileBytes)

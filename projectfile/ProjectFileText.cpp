@@ -89,9 +89,20 @@ Json circuit(const project::Circuit& c) {
         .done();
 }
 
+Json tables(const std::vector<project::PresettingTable>& tables) {
+    Json out = Json::array();
+    for (const project::PresettingTable& table : tables) {
+        Json steps = Json::array();
+        for (const project::PresettingStep& step : table.steps)
+            steps.push_back(Object(2).add("name", step.name).add("kv", step.kv).done());
+        out.push_back(Object(2).add("name", table.name).add("stufen", std::move(steps)).done());
+    }
+    return out;
+}
+
 Json balancing(const project::Balancing& b) {
     const project::Limits& l = b.limits;
-    return Object(3)
+    return Object(4)
         .add("voreinstelltabelle", b.presettingTable)
         .add("erzeugerverlust", b.generatorLoss)
         .add("grenzen", Object(4)
@@ -100,6 +111,7 @@ Json balancing(const project::Balancing& b) {
                             .add("druckgefaelle", l.frictionGradient)
                             .add("ventilgeraeusch", l.valveNoise)
                             .done())
+        .add("tabellen", tables(b.tables))
         .done();
 }
 
@@ -193,6 +205,19 @@ std::size_t expectedLength(const project::Document& d) {
 }
 
 }  // namespace
+
+std::string plannerTablesText(const std::vector<project::PresettingTable>& planned) {
+    std::string text;
+    appendValue(text,
+                Object(3)
+                    .add("format", kTablesFormat)
+                    .add("version", kTablesVersion)
+                    .add("tabellen", tables(planned))
+                    .done(),
+                0);
+    text += '\n';
+    return text;
+}
 
 std::string projectFileText(const project::Document& document) {
     std::string text;

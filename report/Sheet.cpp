@@ -165,7 +165,7 @@ private:
               {kThrottle, decimals(row.throttle, 1)},
               {kRequired, row.requiredKv ? decimals(*row.requiredKv, 3) : kNotShown},
               {kTable, either(valve, tableKey(row.table))},
-              {kStep, row.step ? std::to_string(*row.step) : kNotShown},
+              {kStep, row.step.value_or(kNotShown)},
               {kShare, row.share ? std::to_string(*row.share) + " %" : kNotShown}});
     }
 

@@ -124,7 +124,7 @@ TEST(Balance, CircuitRowsFollowTheirNeedsAndValves) {
         if (row.requiredKv && c.requiredKv) {
             EXPECT_DOUBLE_EQ(*row.requiredKv, *c.requiredKv);
         }
-        EXPECT_EQ(row.step, c.step);
+        EXPECT_EQ(row.step, c.step ? std::optional(std::to_string(*c.step)) : std::nullopt);
         EXPECT_EQ(row.share, c.share);
         EXPECT_EQ(row.messages, c.messages);
         EXPECT_EQ(row.valveSection.has_value(), c.step.has_value());

@@ -95,7 +95,7 @@ TEST(Csv, BalanceFileHasOneLinePerCircuitAsTheWindowShowsIt) {
     balancing::Balance balance;
     balancing::CircuitRow& valve = balance.circuits.emplace_back();
     valve = {1, 1, 7, true, 5, 4, kQuotedText, 0.66, 64.5, 50, 30, 39.5, 0.323,
-             project::kDefaultPresettingTable, 5, 94, {"Eins.", "Zwei\nzeilig."}};
+             project::kDefaultPresettingTable, "5", 94, {"Eins.", "Zwei\nzeilig."}};
     balancing::CircuitRow& none = balance.circuits.emplace_back();
     none = {2, 2, 9, true, {}, 0, "", 0, 64.5, 50, 30, 30, 0.371, "", {}, {}, {"Kein Ventil."}};
     balancing::CircuitRow& open = balance.circuits.emplace_back();

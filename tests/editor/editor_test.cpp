@@ -262,7 +262,7 @@ TEST(Balance, EveryCircuitAsWorkedByHandAndTheChangesUndone) {
             EXPECT_DOUBLE_EQ(got.excess, row.excess) << row.riser;
             EXPECT_DOUBLE_EQ(got.throttle, row.throttle) << row.riser;
             EXPECT_DOUBLE_EQ(got.requiredKv.value_or(-1), row.requiredKv) << row.riser;
-            EXPECT_EQ(got.step.value_or(-1), row.step) << row.riser;
+            EXPECT_EQ(got.step.value_or("–"), std::to_string(row.step)) << row.riser;
             EXPECT_EQ(got.share.value_or(-1), row.share) << row.riser;
         }
     };

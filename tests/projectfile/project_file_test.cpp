@@ -49,6 +49,7 @@ project::Document everyField() {
     doc.balancing.limits = {{10, 20.5, 1000}, {0.01, 0.3, 1, 10}, 1, 10000};
     project::Circuit& balanced = doc.circuits[1];
     balanced.presettingTable = "Heimeier V-exakt";
+    doc.balancing.tables = {{"Heimeier V-exakt", {{"1", 0.01}, {"2,5", 0.3}, {"N", 600}}}};
     balanced.balancingValve = balanced.sections[2].id;
     return doc;
 }
@@ -58,7 +59,7 @@ TEST(ProjectFile, WritesWhatReadsBackToTheSameDocument) {
         const std::string text = projectfile::projectFileText(doc);
         SCOPED_TRACE(text);
         EXPECT_TRUE(
-            text.starts_with("{\n  \"format\": \"rohrweiten-projekt\",\n  \"version\": 2,\n"));
+            text.starts_with("{\n  \"format\": \"rohrweiten-projekt\",\n  \"version\": 3,\n"));
         const projectfile::ReadOutcome read = projectfile::readProjectFile(text);
         ASSERT_TRUE(read.document) << read.reason;
         EXPECT_EQ(*read.document, doc);
@@ -73,22 +74,29 @@ TEST(ProjectFile, WritesWhatReadsBackToTheSameDocument) {
     EXPECT_EQ(Json::parse(plain).dump(2) + "\n", plain);
 }
 
-// A version 1 file has no balance; it opens with the default one.
-TEST(ProjectFile, ReadsAVersionOneFileWithTheDefaultBalance) {
-    project::Document doc = everyField();
-    Json json = Json::parse(projectfile::projectFileText(doc));
-    json["version"] = 1;
-    json.erase("abgleich");
-    for (Json& circuit : json["kreise"]) {
-        circuit.erase("voreinstelltabelle");
-        circuit.erase("abgleichventil");
+// A version 1 file has no balance and opens with the default one; a
+// version 2 file keeps no copies of the planner's tables.
+TEST(ProjectFile, ReadsOlderVersionsWithoutWhatTheyDidNotKeep) {
+    for (const int version : {1, 2}) {
+        project::Document doc = everyField();
+        Json json = Json::parse(projectfile::projectFileText(doc));
+        json["version"] = version;
+        json["abgleich"].erase("tabellen");
+        doc.balancing.tables.clear();
+        if (version == 1) {
+            json.erase("abgleich");
+            for (Json& circuit : json["kreise"]) {
+                circuit.erase("voreinstelltabelle");
+                circuit.erase("abgleichventil");
+            }
+            doc.balancing = {};
+            for (project::Circuit& circuit : doc.circuits) circuit.presettingTable.clear();
+            doc.circuits[1].balancingValve.reset();
+        }
+        const projectfile::ReadOutcome read = projectfile::readProjectFile(json.dump(2));
+        ASSERT_TRUE(read.document) << read.reason;
+        EXPECT_EQ(*read.document, doc) << version;
     }
-    doc.balancing = {};
-    for (project::Circuit& circuit : doc.circuits) circuit.presettingTable.clear();
-    doc.circuits[1].balancingValve.reset();
-    const projectfile::ReadOutcome read = projectfile::readProjectFile(json.dump(2));
-    ASSERT_TRUE(read.document) << read.reason;
-    EXPECT_EQ(*read.document, doc);
 }
 
 TEST(ProjectFile, RefusesADamagedFileNamingTheFirstWrongPlace) {
@@ -99,7 +107,15 @@ TEST(ProjectFile, RefusesADamagedFileNamingTheFirstWrongPlace) {
     };
     const std::string deep = std::string(17, '[') + std::string(17, ']');
     const Case cases[] = {
-        {[](Json& j) { j["version"] = 3; }, "", 3},
+        {[](Json& j) { j["version"] = 4; }, "", 4},
+        {[](Json& j) { j["version"] = 2; },
+         "abgleich: unbekannter Schlüssel \"tabellen\""},
+        {[](Json& j) { j["abgleich"]["tabellen"][0]["stufen"][2]["kv"] = 0.3; },
+         "abgleich/tabellen/1: Die kv-Werte müssen von Stufe zu Stufe steigen."},
+        {[](Json& j) { j["abgleich"]["tabellen"][0]["name"] = "Thermostatventil DN 15, 8 Stufen"; },
+         "abgleich/tabellen/1: Diesen Namen gibt es schon."},
+        {[](Json& j) { j["abgleich"]["tabellen"][0]["stufen"][0].erase("kv"); },
+         "abgleich/tabellen/1/stufen/1: Schlüssel \"kv\" fehlt"},
         {[](Json& j) { j["version"] = 1; }, "Datei: unbekannter Schlüssel \"abgleich\""},
         {[](Json& j) { j["kreise"][1].erase("abgleichventil"); },
          "kreise/2: Schlüssel \"abgleichventil\" fehlt"},

@@ -83,8 +83,8 @@ TEST(ProjectFiles, ARefusedFileIsToldAndChangesNothing) {
         std::string text;
     };
     const Case cases[] = {
-        {"newer", replaced("\"version\": 2", "\"version\": 3"), "Projekt öffnen",
-         "Diese Projektdatei stammt aus einer neueren Programmversion (Version 3)."},
+        {"newer", replaced("\"version\": 3", "\"version\": 4"), "Projekt öffnen",
+         "Diese Projektdatei stammt aus einer neueren Programmversion (Version 4)."},
         {"damaged", replaced("\"laenge\": 10", "\"laenge\": 150"), "Projektdatei nicht lesbar",
          "damaged.rohrprojekt: kreise/1/teilstrecken/1/eingaben/laenge: 150 liegt nicht "
          "zwischen 0,1 und 100"},
