@@ -111,13 +111,10 @@ std::string pumpBlock(const balancing::Balance& balance) {
 }
 
 FrmAbgleich::FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages,
-                         ProjectChanges& changes, FrmGrenzwerte& limits, tk::FileDialog& files,
-                         SheetPrinter& sheet)
+                         ProjectChanges& changes, Dialogs dialogs)
     : tk::Form(windows, "frmAbgleich", kBalanceCaption),
       changes_(changes),
-      limits_(limits),
-      files_(files),
-      sheet_(sheet),
+      dialogs_(dialogs),
       messages_(messages),
       checker_(messages) {
     mnuWiederholen.designSecondShortcut("Ctrl+Shift+Z");
@@ -135,15 +132,16 @@ void FrmAbgleich::wireHandlers() {
     cboVentil.onClick([this] { cboVentil_Click(); });
     mnuCsv.onClick([this] { mnuCsv_Click(); });
     mnuDrucken.onClick([this] {
-        if (txtErzeuger_Apply()) sheet_.printSheet(*this);
+        if (txtErzeuger_Apply()) dialogs_.sheet.printSheet(*this);
     });
     mnuPdf.onClick([this] {
-        if (txtErzeuger_Apply()) sheet_.saveSheetPdf(*this);
+        if (txtErzeuger_Apply()) dialogs_.sheet.saveSheetPdf(*this);
     });
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
     mnuSchliessen.onClick([this] { cmdSchliessen_Click(); });
     cmdGrenzwerte.onClick([this] { cmdGrenzwerte_Click(); });
+    cmdTabellen.onClick([this] { cmdTabellen_Click(); });
     cmdSchliessen.onClick([this] { cmdSchliessen_Click(); });
 }
 
@@ -151,6 +149,7 @@ void FrmAbgleich::showBalance() {
     changes_.edit([this] {
         load();
         circuit_ = 0;
+        dialogs_.plannerTables.load();
         showAll();
         txtErzeuger.setFocus();
         showModal();
@@ -168,14 +167,11 @@ void FrmAbgleich::showAll() {
     shownLoss_ = listing::formatNumber(document.balancing.generatorLoss, "0.0");
     refusedLoss_.clear();
     txtErzeuger.setText(shownLoss_);
+    tableChoices_ = tableChoices(document, dialogs_.plannerTables.tables());
     std::vector<std::string> tables;
-    int chosen = 0;
-    for (const balancing::PresettingTable& table : balancing::builtInTables()) {
-        tables.push_back(table.name);
-        if (table.name == document.balancing.presettingTable)
-            chosen = static_cast<int>(tables.size());
-    }
-    cboProjektTabelle.setItems(std::move(tables), chosen);
+    for (const TableChoice& choice : tableChoices_) tables.push_back(choice.shown);
+    cboProjektTabelle.setItems(std::move(tables),
+                               chosenPosition(tableChoices_, document.balancing.presettingTable));
     txtKreise.setText(circuitTable(balance_));
     std::string checks;
     for (const std::string& check : balance_.checks) checks += check + "\r\n";
@@ -210,15 +206,11 @@ void FrmAbgleich::showCircuitChoices() {
     cboKreis.setItems(std::move(names), static_cast<int>(circuit_) + 1);
     const project::Circuit* circuit = chosenCircuit();
     std::vector<std::string> tables{"wie Projekt"};
-    int chosen = 1;
-    for (const balancing::PresettingTable& table : balancing::builtInTables()) {
-        tables.push_back(table.name);
-        if (circuit && table.name == circuit->presettingTable)
-            chosen = static_cast<int>(tables.size());
-    }
-    cboKreisTabelle.setItems(std::move(tables), chosen);
+    for (const TableChoice& choice : tableChoices_) tables.push_back(choice.shown);
+    const int own = circuit ? chosenPosition(tableChoices_, circuit->presettingTable) : 0;
+    cboKreisTabelle.setItems(std::move(tables), own + 1);
     std::vector<std::string> valves{"erstes zählendes Ventil"};
-    chosen = 1;
+    int chosen = 1;
     for (project::Id id : valveChoices()) {
         for (const project::Section& section : circuit->sections)
             if (section.id == id && section.inputs)
@@ -248,11 +240,18 @@ bool FrmAbgleich::txtErzeuger_Apply() {
     });
 }
 
+const TableChoice* FrmAbgleich::tableAt(int position) const {
+    if (position < 1 || static_cast<std::size_t>(position) > tableChoices_.size()) return nullptr;
+    return &tableChoices_[static_cast<std::size_t>(position - 1)];
+}
+
 void FrmAbgleich::cboProjektTabelle_Click() {
-    if (!txtErzeuger_Apply()) return;
-    const std::string name = cboProjektTabelle.text();
-    changes_.commit("Voreinstelltabelle", [name](project::Document& d) {
-        d.balancing.presettingTable = name;
+    const TableChoice* chosen = tableAt(cboProjektTabelle.position());
+    if (!chosen || !txtErzeuger_Apply()) return;
+    changes_.commit("Voreinstelltabelle", [choice = *chosen](project::Document& d) {
+        useTable(d, choice);
+        d.balancing.presettingTable = choice.name;
+        dropUnusedTables(d);
         return steps::Outcome{};
     });
 }
@@ -263,13 +262,14 @@ void FrmAbgleich::cboKreis_Click() {
 }
 
 // A choice for the circuit in hand, named "<what> Strang <n>" in the history.
-void FrmAbgleich::changeCircuit(const std::string& what,
-                                const std::function<void(project::Circuit&)>& change) {
+void FrmAbgleich::changeCircuit(
+    const std::string& what,
+    const std::function<void(project::Document&, project::Circuit&)>& change) {
     const project::Circuit& circuit = *chosenCircuit();
     changes_.commit(what + " Strang " + std::to_string(circuit.riser),
                     [id = circuit.id, change](project::Document& d) {
                         for (project::Circuit& c : d.circuits)
-                            if (c.id == id) change(c);
+                            if (c.id == id) change(d, c);
                         return steps::Outcome{};
                     });
 }
@@ -277,8 +277,13 @@ void FrmAbgleich::changeCircuit(const std::string& what,
 void FrmAbgleich::cboKreisTabelle_Click() {
     const project::Circuit* circuit = chosenCircuit();
     if (!circuit || !txtErzeuger_Apply()) return;
-    const std::string name = cboKreisTabelle.position() > 1 ? cboKreisTabelle.text() : "";
-    changeCircuit("Voreinstelltabelle", [name](project::Circuit& c) { c.presettingTable = name; });
+    const TableChoice* chosen = tableAt(cboKreisTabelle.position() - 1);
+    const TableChoice choice = chosen ? *chosen : TableChoice{};
+    changeCircuit("Voreinstelltabelle", [choice](project::Document& d, project::Circuit& c) {
+        useTable(d, choice);
+        c.presettingTable = choice.name;
+        dropUnusedTables(d);
+    });
 }
 
 void FrmAbgleich::cboVentil_Click() {
@@ -289,7 +294,8 @@ void FrmAbgleich::cboVentil_Click() {
     std::optional<project::Id> valve;
     if (position >= 2 && static_cast<std::size_t>(position - 2) < ids.size())
         valve = ids[static_cast<std::size_t>(position - 2)];
-    changeCircuit("Abgleichventil", [valve](project::Circuit& c) { c.balancingValve = valve; });
+    changeCircuit("Abgleichventil",
+                  [valve](project::Document&, project::Circuit& c) { c.balancingValve = valve; });
 }
 
 // Two files beside each other, "<Name>-Abgleich.csv" and "<Name>-Mengen.csv";
@@ -298,7 +304,7 @@ void FrmAbgleich::mnuCsv_Click() {
     if (!txtErzeuger_Apply()) return;
     constexpr const char* kTitle = "Als CSV speichern";
     std::string base =
-        files_.choose({tk::FileDialogMode::Save, "CSV-Dateien (*.csv)|*.csv", kTitle, this, "",
+        dialogs_.files.choose({tk::FileDialogMode::Save, "CSV-Dateien (*.csv)|*.csv", kTitle, this, "",
                        tk::proposedFileName(changes_.document().header[0], "")});
     if (base.empty()) return;
     if (base.size() > 4 && base.ends_with(".csv")) base.resize(base.size() - 4);
@@ -330,7 +336,14 @@ void FrmAbgleich::mnuWiederholen_Click() {
 }
 
 void FrmAbgleich::cmdGrenzwerte_Click() {
-    if (txtErzeuger_Apply()) limits_.showLimits();
+    if (txtErzeuger_Apply()) dialogs_.limits.showLimits();
+}
+
+// The planner's tables as the dialog left them join the lists.
+void FrmAbgleich::cmdTabellen_Click() {
+    if (!txtErzeuger_Apply()) return;
+    dialogs_.tables.showTables();
+    showAll();
 }
 
 void FrmAbgleich::cmdSchliessen_Click() {

@@ -11,7 +11,10 @@
 
 #include "balancing/Balance.h"
 #include "editor/FrmGrenzwerte.h"
+#include "editor/FrmVoreinstelltabellen.h"
+#include "editor/PlannerTables.h"
 #include "editor/ProjectChanges.h"
+#include "editor/TableChoices.h"
 #include "forms/FieldChecker.h"
 #include "forms/FieldRules.h"
 #include "toolkit/Controls.h"
@@ -41,8 +44,16 @@ std::string pumpBlock(const balancing::Balance& balance);
 
 class FrmAbgleich : public tk::Form {
 public:
+    // The dialogs the window opens.
+    struct Dialogs {
+        FrmGrenzwerte& limits;
+        FrmVoreinstelltabellen& tables;
+        PlannerTables& plannerTables;
+        tk::FileDialog& files;
+        SheetPrinter& sheet;
+    };
     FrmAbgleich(tk::WindowSystem& windows, tk::MessageBox& messages, ProjectChanges& changes,
-                FrmGrenzwerte& limits, tk::FileDialog& files, SheetPrinter& sheet);
+                Dialogs dialogs);
 
     // Shows the balance modally; once it closes, the forms show the project
     // as the window left it.
@@ -59,6 +70,7 @@ public:
     void mnuRueckgaengig_Click();
     void mnuWiederholen_Click();
     void cmdGrenzwerte_Click();
+    void cmdTabellen_Click();
     void cmdSchliessen_Click();
     void Form_KeyEscape() override;
     void Form_QueryUnload() override { cmdSchliessen_Click(); }
@@ -89,6 +101,7 @@ public:
 
     tk::Label lblPruefungen{*this, "lblPruefungen", "Prüfungen der Teilstrecken"};
     tk::TextField txtPruefungen{*this, "txtPruefungen"};
+    tk::Button cmdTabellen{*this, "cmdTabellen", "Voreinstelltabellen…"};
     tk::Button cmdGrenzwerte{*this, "cmdGrenzwerte", "Grenzwerte…"};
     tk::Button cmdSchliessen{*this, "cmdSchliessen", "Schließen"};
 
@@ -100,15 +113,16 @@ private:
     const project::Circuit* chosenCircuit() const;
     std::vector<project::Id> valveChoices() const;
     void changeCircuit(const std::string& what,
-                       const std::function<void(project::Circuit&)>& change);
+                       const std::function<void(project::Document&, project::Circuit&)>& change);
+    // The entry at `position` (from 1) of the table lists.
+    const TableChoice* tableAt(int position) const;
 
     ProjectChanges& changes_;
-    FrmGrenzwerte& limits_;
-    tk::FileDialog& files_;
-    SheetPrinter& sheet_;
+    Dialogs dialogs_;
     tk::MessageBox& messages_;
     forms::FieldChecker checker_;
     balancing::Balance balance_;
+    std::vector<TableChoice> tableChoices_;
     std::size_t circuit_ = 0;  // index into the document's circuits
     std::string shownLoss_;
     std::string refusedLoss_;  // told once

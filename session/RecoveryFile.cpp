@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
 #include <filesystem>
 
 #include "workfile/Files.h"
@@ -88,14 +87,8 @@ void RecoveryFile::remove() {
 }
 
 std::optional<std::string> RecoveryFile::keepAside() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const std::string aside = folder_ + "/Wiederherstellung-" + stamp + ".rohrprojekt";
-    if (::rename(path_.c_str(), aside.c_str()) != 0) return workfile::reasonText(errno);
-    return std::nullopt;
+    return workfile::renameFile(
+        path_, folder_ + "/Wiederherstellung-" + workfile::localTimeStamp() + ".rohrprojekt");
 }
 
 }  // namespace session

@@ -345,6 +345,7 @@ const FormLayout& balanceLayout() {
                                        {"lblBeispiel", {QRect(10, 446, 900, 20)}},
                                        {"lblPruefungen", {QRect(10, 472, 300, 22), Look::Heading}},
                                        {"txtPruefungen", {QRect(10, 498, 940, 120), Look::Fixed}},
+                                       {"cmdTabellen", {QRect(960, 550, 230, 30)}},
                                        {"cmdGrenzwerte", {QRect(960, 588, 110, 30)}},
                                        {"cmdSchliessen", {QRect(1080, 588, 110, 30)}},
                                    }};
@@ -373,6 +374,34 @@ const FormLayout& limitsLayout() {
             {"cmdStandardwerte", {QRect(165, 256, 140, 30)}},
             {"cmdAbbrechen", {QRect(320, 256, 140, 30)}},
         }};
+    return layout;
+}
+
+// The table to edit and its name at the top, a row per step beneath, the
+// buttons at the bottom.
+const FormLayout& tablesLayout() {
+    static const FormLayout layout = [] {
+        FormLayout out{QSize(470, 530),
+                       {
+                           {"lblTabelle", {QRect(10, 10, 100, 18)}},
+                           {"cboTabelle", {QRect(120, 6, 340, 26)}},
+                           {"lblName", {QRect(10, 44, 100, 18)}},
+                           {"txtName", {QRect(120, 40, 340, 24)}},
+                           {"lblStufe", {QRect(120, 74, 80, 18)}},
+                           {"lblKv", {QRect(210, 74, 120, 18)}},
+                           {"lblHinweis", {QRect(10, 446, 450, 20)}},
+                           {"cmdSpeichern", {QRect(10, 488, 140, 30)}},
+                           {"cmdLoeschen", {QRect(165, 488, 140, 30)}},
+                           {"cmdSchliessen", {QRect(320, 488, 140, 30)}},
+                       }};
+        for (int row = 0; row < 12; ++row) {
+            const std::string number = std::to_string(row + 1);
+            const int top = 96 + row * 28;
+            out.controls["txtStufe" + number] = {QRect(120, top, 80, 24)};
+            out.controls["txtKv" + number] = {QRect(210, top, 100, 24)};
+        }
+        return out;
+    }();
     return layout;
 }
 

@@ -18,5 +18,6 @@ const FormLayout& displayLayout();
 const FormLayout& editorLayout();
 const FormLayout& balanceLayout();
 const FormLayout& limitsLayout();
+const FormLayout& tablesLayout();
 
 }  // namespace shell

@@ -20,6 +20,12 @@ QString dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+// The program's configuration folder: ~/.config/rohrweiten, under
+// $XDG_CONFIG_HOME where it is set.
+QString configFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
 // The faults that escaped a click, for the planner to report; next to the
 // interrupted work.
 std::string faultLogPath() {
@@ -43,7 +49,10 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
       session_(state_, messages_, files_, dataFolder().toStdString(), frmHaupt_, frmRohrDm_),
       changes_(state_, messages_, session_),
       frmGrenzwerte_(windows_, messages_, changes_),
-      frmAbgleich_(windows_, messages_, changes_, frmGrenzwerte_, files_, *this),
+      plannerTables_(configFolder().toStdString(), messages_),
+      frmVoreinstelltabellen_(windows_, messages_, plannerTables_),
+      frmAbgleich_(windows_, messages_, changes_,
+                   {frmGrenzwerte_, frmVoreinstelltabellen_, plannerTables_, files_, *this}),
       frmProjektBearbeiten_(windows_, state_, messages_, catalogue_, changes_, frmAbgleich_),
       frmPersoForm2_(windows_, state_, messages_, storage_, *this),
       frmTitel2Rohr_(
@@ -73,6 +82,7 @@ Program::Program(tk::MessageBox* messages, tk::FileDialog* files)
     add(frmProjektBearbeiten_, editorLayout());
     add(frmAbgleich_, balanceLayout());
     add(frmGrenzwerte_, limitsLayout());
+    add(frmVoreinstelltabellen_, tablesLayout());
     add(catalogue_.frmArmaturen, catalogueLayout(catalogue_.frmArmaturen.data()));
     add(catalogue_.frmArmaturen2, catalogueLayout(catalogue_.frmArmaturen2.data()));
 }

@@ -82,6 +82,7 @@ public:
     editor::FrmProjektBearbeiten& frmProjektBearbeiten() { return frmProjektBearbeiten_; }
     editor::FrmAbgleich& frmAbgleich() { return frmAbgleich_; }
     editor::FrmGrenzwerte& frmGrenzwerte() { return frmGrenzwerte_; }
+    editor::FrmVoreinstelltabellen& frmVoreinstelltabellen() { return frmVoreinstelltabellen_; }
 
 private:
     void showHeader();
@@ -107,6 +108,8 @@ private:
     session::ProjectSession session_;
     editor::ProjectChanges changes_;
     editor::FrmGrenzwerte frmGrenzwerte_;
+    editor::PlannerTables plannerTables_;
+    editor::FrmVoreinstelltabellen frmVoreinstelltabellen_;
     editor::FrmAbgleich frmAbgleich_;
     editor::FrmProjektBearbeiten frmProjektBearbeiten_;
     bool recoveryOffered_ = false;

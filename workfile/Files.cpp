@@ -7,10 +7,25 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 namespace workfile {
+
+std::optional<std::string> renameFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return reasonText(errno);
+    return std::nullopt;
+}
+
+std::string localTimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    return stamp;
+}
 
 std::string reasonText(int errorNumber) {
     switch (errorNumber) {

@@ -23,6 +23,12 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* p
 // already there is then unchanged.
 std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes);
 
+// Renames a file, as kept aside; the German reason when it failed.
+std::optional<std::string> renameFile(const std::string& from, const std::string& to);
+
+// The local time as file names carry it: "20261207-183012" (JJJJMMTT-hhmmss).
+std::string localTimeStamp();
+
 // A German reason for a system error number.
 std::string reasonText(int errorNumber);
 

@@ -34,7 +34,9 @@ struct EditorHarness : ProjectHarness {
           session(state, messages, files, folder, form, rest),
           changes(state, messages, session),
           limits(windows, messages, changes),
-          balance(windows, messages, changes, limits, files, sheets),
+          plannerTables(folder + "/config", messages),
+          tables(windows, messages, plannerTables),
+          balance(windows, messages, changes, {limits, tables, plannerTables, files, sheets}),
           editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
         services.onStep = [this] {
@@ -79,6 +81,8 @@ struct EditorHarness : ProjectHarness {
     session::ProjectSession session;
     editor::ProjectChanges changes;
     editor::FrmGrenzwerte limits;
+    editor::PlannerTables plannerTables;
+    editor::FrmVoreinstelltabellen tables;
     editor::FrmAbgleich balance;
     editor::FrmProjektBearbeiten editor;
 };
