@@ -13,17 +13,21 @@ FrmVoreinstelltabellen::FrmVoreinstelltabellen(tk::WindowSystem& windows,
       tables_(tables),
       messages_(messages),
       checker_(messages) {
-    for (std::size_t row = 1; row <= balancing::kMostSteps; ++row) {
-        stepNames_.push_back(
-            std::make_unique<tk::TextField>(*this, "txtStufe" + std::to_string(row)));
-        stepKvs_.push_back(std::make_unique<tk::TextField>(*this, "txtKv" + std::to_string(row)));
-        stepNames_.back()->designMaxLength(4);
-    }
     txtName.designMaxLength(40);
     cboTabelle.onClick([this] { cboTabelle_Click(); });
     cmdSpeichern.onClick([this] { cmdSpeichern_Click(); });
     cmdLoeschen.onClick([this] { cmdLoeschen_Click(); });
     cmdSchliessen.onClick([this] { cmdSchliessen_Click(); });
+}
+
+std::vector<std::unique_ptr<FrmVoreinstelltabellen::StepRow>> FrmVoreinstelltabellen::stepRows(
+    tk::Form& form) {
+    std::vector<std::unique_ptr<StepRow>> rows;
+    for (std::size_t row = 1; row <= balancing::kMostSteps; ++row) {
+        rows.push_back(std::make_unique<StepRow>(form, std::to_string(row)));
+        rows.back()->name.designMaxLength(4);
+    }
+    return rows;
 }
 
 void FrmVoreinstelltabellen::showTables() {
@@ -69,8 +73,8 @@ void FrmVoreinstelltabellen::showTable() {
 std::vector<std::string> FrmVoreinstelltabellen::fieldTexts() const {
     std::vector<std::string> texts{txtName.text()};
     for (std::size_t row = 0; row < balancing::kMostSteps; ++row) {
-        texts.push_back(stepNames_[row]->text());
-        texts.push_back(stepKvs_[row]->text());
+        texts.push_back(rows_[row]->name.text());
+        texts.push_back(rows_[row]->kv.text());
     }
     return texts;
 }
@@ -78,7 +82,7 @@ std::vector<std::string> FrmVoreinstelltabellen::fieldTexts() const {
 std::vector<balancing::StepText> FrmVoreinstelltabellen::rows() const {
     std::vector<balancing::StepText> rows;
     for (std::size_t row = 0; row < balancing::kMostSteps; ++row)
-        rows.push_back({stepNames_[row]->text(), stepKvs_[row]->text()});
+        rows.push_back({rows_[row]->name.text(), rows_[row]->kv.text()});
     return rows;
 }
 

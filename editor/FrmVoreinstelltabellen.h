@@ -37,6 +37,22 @@ public:
     tk::ComboBox cboTabelle{*this, "cboTabelle"};
     tk::Label lblName{*this, "lblName", "Name"};
     tk::TextField txtName{*this, "txtName"};
+    // A step's name and kv per row, "txtStufe1" and "txtKv1" to "…12", in
+    // the order Tab takes them.
+    tk::TextField& txtStufe(std::size_t row) { return rows_[row]->name; }
+    tk::TextField& txtKv(std::size_t row) { return rows_[row]->kv; }
+
+private:
+    struct StepRow {
+        StepRow(tk::Form& form, const std::string& number)
+            : name(form, "txtStufe" + number), kv(form, "txtKv" + number) {}
+        tk::TextField name;
+        tk::TextField kv;
+    };
+    static std::vector<std::unique_ptr<StepRow>> stepRows(tk::Form& form);
+    std::vector<std::unique_ptr<StepRow>> rows_ = stepRows(*this);
+
+public:
     tk::Label lblStufe{*this, "lblStufe", "Stufe"};
     tk::Label lblKv{*this, "lblKv", "kv (m³/h)"};
     tk::Label lblHinweis{*this, "lblHinweis",
@@ -44,9 +60,6 @@ public:
     tk::Button cmdSpeichern{*this, "cmdSpeichern", "Speichern"};
     tk::Button cmdLoeschen{*this, "cmdLoeschen", "Löschen"};
     tk::Button cmdSchliessen{*this, "cmdSchliessen", "Schließen"};
-    // A step's name and kv per row, "txtStufe1" and "txtKv1" to "…12".
-    tk::TextField& txtStufe(std::size_t row) { return *stepNames_[row]; }
-    tk::TextField& txtKv(std::size_t row) { return *stepKvs_[row]; }
 
 private:
     void showList(const std::string& chosen);
@@ -62,8 +75,6 @@ private:
     PlannerTables& tables_;
     tk::MessageBox& messages_;
     forms::FieldChecker checker_;
-    std::vector<std::unique_ptr<tk::TextField>> stepNames_;
-    std::vector<std::unique_ptr<tk::TextField>> stepKvs_;
     std::vector<std::string> shown_;  // the field texts as last shown or saved
 };
 

@@ -23,7 +23,8 @@ QString dataFolder() {
 // The program's configuration folder: ~/.config/rohrweiten, under
 // $XDG_CONFIG_HOME where it is set.
 QString configFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/rohrweiten");
 }
 
 // The faults that escaped a click, for the planner to report; next to the

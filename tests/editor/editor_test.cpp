@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "editor/FrmProjektBearbeiten.h"
+#include "projectfile/ProjectFile.h"
+#include "workfile/Files.h"
 #include "session/ProjectSession.h"
 #include "tests/editing/TypedProject.h"
 #include "tests/editor/BalanceProject.h"
@@ -39,6 +42,7 @@ struct EditorHarness : ProjectHarness {
           balance(windows, messages, changes, {limits, tables, plannerTables, files, sheets}),
           editor(windows, state, messages, catalogue, changes, balance) {
         fs::create_directories(folder);
+        fs::remove_all(folder + "/config");
         services.onStep = [this] {
             changes.formStepCompleted();
             session.stepCompleted();
@@ -415,3 +419,112 @@ TEST(Balance, CsvFilesReadByPythonAsWorkedByHand) {
 }
 
 }  // namespace
+
+namespace presetting {
+
+// The planner's tables as the dialog leaves them in the configuration folder.
+std::vector<project::PresettingTable> plannerFile(const EditorHarness& h) {
+    const auto bytes = workfile::readFileBytes(h.plannerTables.path());
+    if (!bytes) return {};
+    return projectfile::readPlannerTables(*bytes).tables.value_or(
+        std::vector<project::PresettingTable>{});
+}
+
+void typeTable(editor::FrmVoreinstelltabellen& d, const std::string& name,
+               const std::vector<std::pair<std::string, std::string>>& steps) {
+    d.txtName.enter(name);
+    for (std::size_t row = 0; row < steps.size(); ++row) {
+        d.txtStufe(row).enter(steps[row].first);
+        d.txtKv(row).enter(steps[row].second);
+    }
+}
+
+}  // namespace presetting
+
+// The planner types a table of the DN 15 example's kv values with steps
+// "A" to "H": a refused kv first, then saved to the configuration folder.
+// Chosen for the project it is copied into the document and every row of
+// balance_by_hand.md comes out with its step lettered. A later change in the
+// dialog leaves the project's copy alone until chosen again; undo takes the
+// copy away with the choice.
+TEST(Balance, ThePlannersOwnTableIsSavedChosenAndCopiedIntoTheProject) {
+    using namespace presetting;
+    EditorHarness h;
+    ASSERT_TRUE(h.session.takeOver(testing_support::balanceProject(), ""));
+    const std::vector<std::pair<std::string, std::string>> steps = {
+        {"A", "0,05"}, {"B", "0,09"}, {"C", "0,14"}, {"D", "0,21"},
+        {"E", "0,3"},  {"F", "0,4"},  {"G", "0,52"}, {"H", "0,72"}};
+    auto& d = h.tables;
+    h.windows.whenModal("frmVoreinstelltabellen", [&] {
+        EXPECT_EQ(d.cboTabelle.items(), std::vector<std::string>{"(neue Tabelle)"});
+        typeTable(d, "Eigenes Ventil", steps);
+        d.txtKv(3).enter("0,13");
+        d.cmdSpeichern.click();
+        EXPECT_EQ(h.messages.last().text, "Die kv-Werte müssen von Stufe zu Stufe steigen.");
+        EXPECT_EQ(h.messages.last().title, "Eingabeberichtigung:");
+        EXPECT_TRUE(d.txtKv(3).hasFocus());
+        EXPECT_TRUE(plannerFile(h).empty());
+        d.txtKv(3).enter("0,21");
+        d.cmdSpeichern.click();
+        d.cmdSchliessen.click();
+    });
+    h.windows.whenModal("frmVoreinstelltabellen", [&] {
+        d.txtKv(7).enter("0,8");
+        d.cmdSpeichern.click();
+        d.cmdSchliessen.click();
+    });
+    h.windows.whenModal("frmAbgleich", [&] {
+        auto& w = h.balance;
+        w.cmdTabellen.click();
+        ASSERT_EQ(plannerFile(h).size(), 1u);
+        EXPECT_EQ(plannerFile(h)[0].steps[7], (project::PresettingStep{"H", 0.72}));
+        ASSERT_EQ(w.cboProjektTabelle.items().size(), 4u);
+        ASSERT_TRUE(w.cboProjektTabelle.choose(4));
+        ASSERT_EQ(h.state.document->balancing.tables, plannerFile(h));
+        std::vector<std::string> lettered;
+        for (const auto& row : w.balance().circuits) lettered.push_back(row.step.value_or("–"));
+        EXPECT_EQ(lettered, (std::vector<std::string>{"H", "H", "D", "G"}));
+        EXPECT_FALSE(w.lblBeispiel.visible());
+        w.cmdTabellen.click();  // the last kv becomes 0,8
+        EXPECT_EQ(w.cboProjektTabelle.text(), "Eigenes Ventil (aus dem Projekt)");
+        EXPECT_EQ(w.cboProjektTabelle.items().back(), "Eigenes Ventil");
+        EXPECT_DOUBLE_EQ(h.state.document->balancing.tables[0].steps[7].kv, 0.72);
+        ASSERT_TRUE(w.cboProjektTabelle.choose(5));
+        EXPECT_EQ(h.state.document->balancing.tables, plannerFile(h));
+        EXPECT_EQ(w.cboProjektTabelle.text(), "Eigenes Ventil");
+        w.mnuRueckgaengig.click();
+        EXPECT_DOUBLE_EQ(h.state.document->balancing.tables[0].steps[7].kv, 0.72);
+        w.mnuRueckgaengig.click();
+        EXPECT_TRUE(h.state.document->balancing.tables.empty());
+        w.userPressedEscape();
+    });
+    h.balance.showBalance();
+}
+
+// A damaged file is told, kept aside under a dated name and not written
+// over; the dialog starts without tables and saves a new file.
+TEST(Balance, ADamagedTablesFileIsKeptAside) {
+    using namespace presetting;
+    EditorHarness h;
+    fs::create_directories(h.folder + "/config");
+    ASSERT_FALSE(workfile::writeFileAtomically(h.plannerTables.path(), "{\"format\": 1"));
+    h.windows.whenModal("frmVoreinstelltabellen", [&] {
+        EXPECT_EQ(h.tables.cboTabelle.items().size(), 1u);
+        typeTable(h.tables, "Neu", {{"1", "1"}, {"2", "2"}});
+        h.tables.cmdSpeichern.click();
+        h.tables.cmdSchliessen.click();
+    });
+    h.tables.showTables();
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_NE(h.messages.last().text.find("ist beschädigt (Die Datei ist kein gültiges JSON"),
+              std::string::npos);
+    std::vector<std::string> aside;
+    for (const auto& entry : fs::directory_iterator(h.folder + "/config"))
+        aside.push_back(entry.path().filename().string());
+    std::sort(aside.begin(), aside.end());
+    ASSERT_EQ(aside.size(), 2u);
+    EXPECT_TRUE(aside[0].starts_with("voreinstelltabellen-defekt-2"));
+    EXPECT_EQ(aside[0].size(), std::string("voreinstelltabellen-defekt-JJJJMMTT-hhmmss.json").size());
+    EXPECT_EQ(workfile::readFileBytes(h.folder + "/config/" + aside[0]), "{\"format\": 1");
+    EXPECT_EQ(plannerFile(h).size(), 1u);
+}

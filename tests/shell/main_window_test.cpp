@@ -740,7 +740,8 @@ TEST(WholeProgram, OneEditAndItsUndoInTheEditorWindow) {
 // Ctrl+H opens the balance over the main form; the loss outside the network
 // typed into the real field and Enter raise the pump's head, Ctrl+Z takes
 // it back; a limit typed into the dialog "Grenzwerte" is taken with Enter,
-// and Esc closes the window.
+// a table typed into "Voreinstelltabellen" is saved in the configuration
+// folder once its kv values rise, and Esc closes the window.
 TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
     OverProject over;
     shell::Program& program = over.program;
@@ -768,6 +769,29 @@ TEST(WholeProgram, TheBalanceWindowTakesTheLossOutsideTheNetwork) {
         });
         QTest::mouseClick(window->findChild<QPushButton*>("cmdGrenzwerte"), Qt::LeftButton);
         EXPECT_DOUBLE_EQ(program.state().document->balancing.limits.velocities[0], 0.1);
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = program.window("frmVoreinstelltabellen");
+            ASSERT_TRUE(becomesActive(dialog));
+            EXPECT_EQ(focused(), "txtName");
+            keys("Eigenes Ventil");
+            for (const char* field : {"txtStufe1", "txtKv1", "txtStufe2", "txtKv2"}) {
+                press(Qt::Key_Tab);
+                EXPECT_EQ(focused(), field);
+                keys(field[3] == 'S' ? "1" : "0,5");
+            }
+            press(Qt::Key_Return);  // "Speichern": the second kv does not rise
+            EXPECT_EQ(over.messages.last().text, "Die kv-Werte müssen von Stufe zu Stufe steigen.");
+            EXPECT_EQ(focused(), "txtKv2");
+            keys("1");  // 0,51
+            press(Qt::Key_Return);
+            press(Qt::Key_Escape);
+        });
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdTabellen"), Qt::LeftButton);
+        QFile tables(testHome() + QStringLiteral("/.config/rohrweiten/voreinstelltabellen.json"));
+        ASSERT_TRUE(tables.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(tables.readAll().contains("\"kv\": 0.51"));
+        EXPECT_EQ(balance.cboProjektTabelle.items().back(), "Eigenes Ventil");
+        over.messages.shown.clear();
         window->activateWindow();
         ASSERT_TRUE(becomesActive(window));
         press(Qt::Key_Escape);
