@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -122,6 +123,22 @@ void reopened(const QString& saved, const char* entry, const char* form, const c
     if (after) after(running);
 }
 
+// A table of the planner's own typed into "Voreinstelltabellen".
+void plannersTable() {
+    const char* form = "frmVoreinstelltabellen";
+    type("txtName", "Mein Ventil DN 15 (Herstellerblatt)", form);
+    const char* steps[][2] = {{"1", "0,04"}, {"2", "0,08"}, {"3", "0,13"}, {"4", "0,2"},
+                              {"5", "0,28"}, {"6", "0,37"}, {"N", "0,6"}};
+    for (int row = 0; row < 7; ++row) {
+        const std::string number = std::to_string(row + 1);
+        type(("txtStufe" + number).c_str(), steps[row][0], form);
+        type(("txtKv" + number).c_str(), steps[row][1], form);
+    }
+    save(form, "voreinstelltabellen.png");
+    click(form, "cmdSpeichern");
+    click(form, "cmdSchliessen");
+}
+
 // The editor over the opened project, with the further circuit's second
 // section selected; then the balance.
 void edited(shell::Program& running) {
@@ -136,6 +153,8 @@ void edited(shell::Program& running) {
     running.window("frmRohrDm")->menuAction("mnuProjektBearbeiten")->trigger();
     QTimer::singleShot(100, [&running] {
         save("frmAbgleich", "abgleich.png");
+        QTimer::singleShot(100, [] { plannersTable(); });
+        click("frmAbgleich", "cmdTabellen");
         running.choosePrinter = [](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(folder + QStringLiteral("/einstellformular.pdf"));
@@ -153,6 +172,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rohrweiten"));
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QTemporaryDir config;  // the planner's own tables stay untouched
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const QString saved = QDir::temp().filePath(QStringLiteral("rohrweiten-bilder.txt"));
     titleAndReadMe();
 
