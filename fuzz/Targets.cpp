@@ -25,7 +25,16 @@ void workFile(std::string_view bytes) {
     }
 }
 
+void plannerTables(std::string_view bytes) {
+    const projectfile::TablesOutcome read = projectfile::readPlannerTables(bytes);
+    if (!read.tables) return;
+    const projectfile::TablesOutcome reread =
+        projectfile::readPlannerTables(projectfile::plannerTablesText(*read.tables));
+    if (!reread.tables || *reread.tables != *read.tables) std::abort();
+}
+
 void projectFile(std::string_view bytes) {
+    plannerTables(bytes);
     const projectfile::ReadOutcome read = projectfile::readProjectFile(bytes);
     if (!read.document) return;
     const projectfile::ReadOutcome reread =

@@ -10,8 +10,8 @@ namespace fuzz {
 // reads is written again, and its bytes must read back to an equal project.
 void workFile(std::string_view bytes);
 
-// Reads the bytes as a project file; a document that reads is written again,
-// and its bytes must read back to an equal document.
+// Reads the bytes as a project file and as a file of the planner's presetting
+// tables; whatever reads is written again and must read back equal.
 void projectFile(std::string_view bytes);
 
 // Every reading of a field's text, and every field rule of both forms.
