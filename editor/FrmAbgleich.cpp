@@ -178,11 +178,7 @@ void FrmAbgleich::showAll() {
     txtPruefungen.setText(checks.empty() ? "Keine Auffälligkeiten." : checks);
     lblBeispiel.setVisible(balance_.exampleValues);
     showCircuitChoices();
-    const editing::History& history = changes_.history();
-    mnuRueckgaengig.setEnabled(history.canUndo());
-    mnuRueckgaengig.setCaption(history.canUndo() ? "&" + history.undoCaption() : "&Rückgängig");
-    mnuWiederholen.setEnabled(history.canRedo());
-    mnuWiederholen.setCaption(history.canRedo() ? "&" + history.redoCaption() : "&Wiederholen");
+    changes_.showHistory(mnuRueckgaengig, mnuWiederholen);
     setCaption(std::string(kBalanceCaption) + (changes_.unsaved() ? " *" : ""));
 }
 

@@ -24,6 +24,8 @@
 
 namespace editor {
 
+inline constexpr const char* kSectionGone = "Diese Teilstrecke gibt es nicht mehr.";
+
 inline constexpr const char* kCaption = "Projekt bearbeiten";
 
 class FrmProjektBearbeiten : public tk::Form {

@@ -73,4 +73,11 @@ void ProjectChanges::formStepCompleted() {
     if (!handingBack_) forgetHistory();
 }
 
+void ProjectChanges::showHistory(tk::MenuEntry& undo, tk::MenuEntry& redo) const {
+    undo.setEnabled(history_.canUndo());
+    undo.setCaption(history_.canUndo() ? "&" + history_.undoCaption() : "&Rückgängig");
+    redo.setEnabled(history_.canRedo());
+    redo.setCaption(history_.canRedo() ? "&" + history_.redoCaption() : "&Wiederholen");
+}
+
 }  // namespace editor

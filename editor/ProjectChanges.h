@@ -15,6 +15,7 @@
 #include "session/ProjectSession.h"
 #include "state/CalcState.h"
 #include "steps/Calculate.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 
 namespace editor {
@@ -42,6 +43,9 @@ public:
     const project::Document& document() const { return *state_.document; }
     const steps::Calculation& calculation() const { return *calculation_; }
     const editing::History& history() const { return history_; }
+    // "&Rückgängig: <step>" and "&Wiederholen: <step>", each enabled only
+    // where there is a step to take.
+    void showHistory(tk::MenuEntry& undo, tk::MenuEntry& redo) const;
     // The captions' mark of inputs not yet saved.
     bool unsaved() const { return session_.showsUnsaved(); }
 

@@ -36,4 +36,24 @@ void setSectionInputs(Document& document, Circuit& circuit, SectionInputs inputs
     currentSection(document, circuit).inputs = std::move(inputs);
 }
 
+Section* findSection(Document& document, Id id) {
+    for (Circuit& circuit : document.circuits)
+        for (Section& section : circuit.sections)
+            if (section.id == id) return &section;
+    return nullptr;
+}
+
+Circuit* findCircuit(Document& document, Id id) {
+    for (Circuit& circuit : document.circuits)
+        if (circuit.id == id) return &circuit;
+    return nullptr;
+}
+
+Circuit* circuitOf(Document& document, Id section) {
+    for (Circuit& circuit : document.circuits)
+        for (const Section& s : circuit.sections)
+            if (s.id == section) return &circuit;
+    return nullptr;
+}
+
 }  // namespace project

@@ -145,6 +145,12 @@ struct Document {
 
 // Hands out a fresh id.
 Id newId(Document& document);
+
+// The section, the circuit, and the circuit holding the section of that id;
+// null where there is none.
+Section* findSection(Document& document, Id id);
+Circuit* findCircuit(Document& document, Id id);
+Circuit* circuitOf(Document& document, Id section);
 // Appends a circuit with a fresh id.
 Circuit& beginCircuit(Document& document, std::int16_t riser, std::int16_t consumerNumber);
 // Appends an empty section with a fresh id.
