@@ -7,6 +7,7 @@
 #include "balancing/Quantities.h"
 #include "editor/FieldText.h"
 #include "listing/FormatMask.h"
+#include "report/Sheet.h"
 #include "workfile/Files.h"
 
 namespace editor {
@@ -132,10 +133,10 @@ void FrmAbgleich::wireHandlers() {
     cboVentil.onClick([this] { cboVentil_Click(); });
     mnuCsv.onClick([this] { mnuCsv_Click(); });
     mnuDrucken.onClick([this] {
-        if (txtErzeuger_Apply()) dialogs_.sheet.printSheet(*this);
+        if (txtErzeuger_Apply()) dialogs_.sheet.printSheet(*this, sheet());
     });
     mnuPdf.onClick([this] {
-        if (txtErzeuger_Apply()) dialogs_.sheet.saveSheetPdf(*this);
+        if (txtErzeuger_Apply()) dialogs_.sheet.saveSheetPdf(*this, sheet());
     });
     mnuRueckgaengig.onClick([this] { mnuRueckgaengig_Click(); });
     mnuWiederholen.onClick([this] { mnuWiederholen_Click(); });
@@ -234,6 +235,12 @@ bool FrmAbgleich::txtErzeuger_Apply() {
         d.balancing.generatorLoss = x;
         return steps::Outcome{};
     });
+}
+
+SheetPrinter::Sheet FrmAbgleich::sheet() const {
+    return [this](tk::Printer& printer) {
+        return report::printSheet(printer, changes_.document(), changes_.calculation());
+    };
 }
 
 const TableChoice* FrmAbgleich::tableAt(int position) const {

@@ -20,18 +20,22 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
+#include "toolkit/Printer.h"
 
 namespace editor {
 
 inline constexpr const char* kBalanceCaption = "Hydraulischer Abgleich";
 
 // The window layer prints the presetting sheet of the project in hand:
-// through the print dialog, or straight into a PDF file it asks for.
+// through the print dialog, or straight into a PDF file it asks for. The
+// sheet writes itself on the printer and returns the printer's failure,
+// empty once the pages were sent.
 class SheetPrinter {
 public:
+    using Sheet = std::function<std::string(tk::Printer&)>;
     virtual ~SheetPrinter() = default;
-    virtual void printSheet(const tk::Form& owner) = 0;
-    virtual void saveSheetPdf(const tk::Form& owner) = 0;
+    virtual void printSheet(const tk::Form& owner, const Sheet& sheet) = 0;
+    virtual void saveSheetPdf(const tk::Form& owner, const Sheet& sheet) = 0;
 };
 
 // The loss of the heat generator and of all else outside the network.
@@ -116,6 +120,7 @@ private:
                        const std::function<void(project::Document&, project::Circuit&)>& change);
     // The entry at `position` (from 1) of the table lists.
     const TableChoice* tableAt(int position) const;
+    SheetPrinter::Sheet sheet() const;
 
     ProjectChanges& changes_;
     Dialogs dialogs_;

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "report/Report.h"
-#include "report/Sheet.h"
 #include "shell/Folders.h"
 #include "shell/Layouts.h"
 #include "shell/QtPrinter.h"
@@ -164,23 +163,23 @@ void Program::savePdf(const tk::Form& owner, const std::string& ending, const st
 }
 
 // The sheet reads the project and leaves the line estimates as they are.
-void Program::printSheetTo(QPrinter& printer) {
+void Program::printSheetTo(QPrinter& printer, const editor::SheetPrinter::Sheet& sheet) {
     QtPrinter out(printer);
-    const std::string failure = report::printSheet(out, *state_.document, changes_.calculation());
+    const std::string failure = sheet(out);
     if (!failure.empty())
         messages_.show("Drucken nicht möglich: " + failure, "Drucken",
                        tk::MessageStyle::Exclamation);
 }
 
-void Program::printSheet(const tk::Form& owner) {
+void Program::printSheet(const tk::Form& owner, const Sheet& sheet) {
     QPrinter printer(QPrinter::HighResolution);
     proposePdfFile(printer, state_.projectHeader[0]);
-    if (choosePrinter(printer, windows_.windowOf(owner))) printSheetTo(printer);
+    if (choosePrinter(printer, windows_.windowOf(owner))) printSheetTo(printer, sheet);
 }
 
-void Program::saveSheetPdf(const tk::Form& owner) {
+void Program::saveSheetPdf(const tk::Form& owner, const Sheet& sheet) {
     savePdf(owner, "-Abgleich.pdf", "Einstellformular als PDF speichern",
-            [this](QPrinter& printer) { printSheetTo(printer); });
+            [this, &sheet](QPrinter& printer) { printSheetTo(printer, sheet); });
 }
 
 // The document is kept first, so that "Aufheben" never stands beside a

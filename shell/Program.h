@@ -69,8 +69,8 @@ public:
     void stepCompleted() override;
 
     // SheetPrinter
-    void printSheet(const tk::Form& owner) override;
-    void saveSheetPdf(const tk::Form& owner) override;
+    void printSheet(const tk::Form& owner, const Sheet& sheet) override;
+    void saveSheetPdf(const tk::Form& owner, const Sheet& sheet) override;
 
     // HeaderHandOver
     void startNewWork() override;
@@ -87,7 +87,7 @@ public:
 private:
     void showHeader();
     void printReportTo(QPrinter& printer, forms::ReportPart part);
-    void printSheetTo(QPrinter& printer);
+    void printSheetTo(QPrinter& printer, const Sheet& sheet);
     // Asks for a PDF file, proposing "<Projekt-Nr.><ending>", and prints
     // into it, beside its name until complete.
     void savePdf(const tk::Form& owner, const std::string& ending, const std::string& title,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "session/ProjectSession.h"
 #include "tests/editing/TypedProject.h"
 #include "tests/editor/BalanceProject.h"
+#include "tests/support/TestDoubles.h"
 
 namespace {
 
@@ -22,11 +24,14 @@ using namespace testing_support::typed;
 
 const std::vector<Typed> kCritical = {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}};
 
-// The window layer's printing of the sheet, counted.
-struct CountedSheets : editor::SheetPrinter {
-    void printSheet(const tk::Form&) override { ++printed; }
-    void saveSheetPdf(const tk::Form&) override { ++saved; }
-    int printed = 0, saved = 0;
+// The window layer's printing of the sheet: every page kept as lines.
+struct RecordedSheets : editor::SheetPrinter {
+    void printSheet(const tk::Form&, const Sheet& sheet) override { failure = sheet(pages); }
+    void saveSheetPdf(const tk::Form& owner, const Sheet& sheet) override {
+        printSheet(owner, sheet);
+    }
+    tk::PageRecorder pages;
+    std::string failure;
 };
 
 // The forms with their project session and the editor over them.
@@ -81,7 +86,7 @@ struct EditorHarness : ProjectHarness {
 
     std::string folder;
     tk::ScriptedFileDialog files;
-    CountedSheets sheets;
+    RecordedSheets sheets;
     session::ProjectSession session;
     editor::ProjectChanges changes;
     editor::FrmGrenzwerte limits;
@@ -418,7 +423,6 @@ TEST(Balance, CsvFilesReadByPythonAsWorkedByHand) {
     EXPECT_EQ(std::system(("python3 " + script + " " + h.folder).c_str()), 0);
 }
 
-}  // namespace
 
 namespace presetting {
 
@@ -528,3 +532,43 @@ TEST(Balance, ADamagedTablesFileIsKeptAside) {
     EXPECT_EQ(workfile::readFileBytes(h.folder + "/config/" + aside[0]), "{\"format\": 1");
     EXPECT_EQ(plannerFile(h).size(), 1u);
 }
+
+// The pages of a sheet written by hand, divided by a line "<<< neue Seite >>>".
+std::vector<std::vector<std::string>> pagesWrittenByHand(const std::string& file) {
+    std::ifstream in(std::string(ROHR_SOURCE_DIR) + "/tests/editor/" + file);
+    std::vector<std::vector<std::string>> pages(1);
+    for (std::string line; std::getline(in, line);) {
+        if (line == "<<< neue Seite >>>")
+            pages.emplace_back();
+        else
+            pages.back().push_back(line);
+    }
+    return pages;
+}
+
+// "Einstellformular drucken…" of the balance window over the project of
+// balance_by_hand.md with a further circuit not finished, its balance and
+// quantities worked by hand in sheet_by_hand.txt: the quantities close the
+// first page, the notes and the confirmation follow below the second page's
+// head.
+TEST(Balance, TheSheetPrintedFromTheWindowAsWorkedByHand) {
+    EditorHarness h;
+    project::Document document = testing_support::balanceProject();
+    document.header = {"0815",       "J. Maier", "07.12.2026", "Bau GmbH", "Haus A", "Straße 1",
+                       "12345 Köln", "0221 12",  "Nord",       "Block 2",  "0221 9"};
+    project::beginCircuit(document, 7, 61);  // begun, not finished
+    ASSERT_TRUE(h.session.takeOver(document, ""));
+    h.windows.whenModal("frmAbgleich", [&] {
+        h.balance.mnuDrucken.click();
+        h.balance.cmdSchliessen.click();
+    });
+    h.balance.showBalance();
+    EXPECT_EQ(h.sheets.failure, "");
+    const auto expected = pagesWrittenByHand("sheet_by_hand.txt");
+    ASSERT_EQ(h.sheets.pages.pages.size(), expected.size());
+    for (std::size_t p = 0; p < expected.size(); ++p)
+        EXPECT_EQ(h.sheets.pages.pages[p], expected[p]) << "Seite " << p + 1;
+    EXPECT_EQ(h.sheets.pages.documentsEnded, 1);
+}
+
+}  // namespace
