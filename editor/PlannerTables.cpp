@@ -13,23 +13,30 @@ PlannerTables::PlannerTables(std::string folder, tk::MessageBox& messages)
 
 void PlannerTables::load() {
     tables_.clear();
-    blocked_.clear();
+    keepOff_ = false;
     std::error_code error;
     if (!std::filesystem::exists(path(), error) && !error) return;
     std::string problem;
     const std::optional<std::string> bytes = workfile::readFileBytes(path(), &problem);
     if (!bytes) {
-        blocked_ = problem;
+        keepOff_ = true;
         messages_.show(problem + " Eigene Tabellen werden erst wieder gespeichert, wenn sie "
                                  "gelesen werden kann.",
                        kTablesCaption, tk::MessageStyle::Exclamation);
         return;
     }
     projectfile::TablesOutcome read = projectfile::readPlannerTables(*bytes);
-    if (read.tables)
+    if (read.tables) {
         tables_ = std::move(*read.tables);
-    else
+    } else if (read.newerVersion > 0) {
+        keepOff_ = true;
+        messages_.show("Die Datei " + path() + " stammt aus einer neueren Programmversion (Version " +
+                           std::to_string(read.newerVersion) +
+                           "). Ihre Tabellen werden hier weder gezeigt noch überschrieben.",
+                       kTablesCaption, tk::MessageStyle::Exclamation);
+    } else {
         keepDamagedAside(read.reason);
+    }
 }
 
 void PlannerTables::keepDamagedAside(const std::string& reason) {
@@ -38,7 +45,7 @@ void PlannerTables::keepDamagedAside(const std::string& reason) {
     const std::string told = "Die Datei " + path() + " mit den eigenen Voreinstelltabellen ist "
                              "beschädigt (" + reason + "). ";
     if (const std::optional<std::string> failed = workfile::renameFile(path(), aside)) {
-        blocked_ = told;
+        keepOff_ = true;
         messages_.show(told + "Sie konnte nicht beiseitegelegt werden: " + *failed +
                            ". Eigene Tabellen werden nicht gespeichert, solange sie dort liegt.",
                        kTablesCaption, tk::MessageStyle::Exclamation);
@@ -51,7 +58,7 @@ void PlannerTables::keepDamagedAside(const std::string& reason) {
 
 bool PlannerTables::save(const std::vector<project::PresettingTable>& tables) {
     std::optional<std::string> failed;
-    if (!blocked_.empty()) {
+    if (keepOff_) {
         failed = "die vorhandene Datei wurde nicht gelesen";
     } else {
         std::error_code error;

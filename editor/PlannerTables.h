@@ -31,8 +31,9 @@ private:
     std::string folder_;
     tk::MessageBox& messages_;
     std::vector<project::PresettingTable> tables_;
-    // A file that could be neither read nor kept aside is not written over.
-    std::string blocked_;
+    // A file that could not be read and stays in place (unreadable, from a
+    // newer program, or not to be kept aside) is not written over.
+    bool keepOff_ = false;
 };
 
 }  // namespace editor

@@ -46,6 +46,7 @@ std::string plannerTablesText(const std::vector<project::PresettingTable>& table
 struct TablesOutcome {
     std::optional<std::vector<project::PresettingTable>> tables;  // when the file was taken
     std::string reason;  // why it was refused, naming the place as for projects
+    int newerVersion = 0;  // the version of a file from a newer program
 };
 
 TablesOutcome readPlannerTables(std::string_view bytes);

@@ -662,18 +662,17 @@ ReadOutcome readTree(const Tree& tree) {
     return {DocumentReader(root, version).read(), 0, ""};
 }
 
-std::vector<project::PresettingTable> readTablesTree(const Tree& tree) {
+TablesOutcome readTablesTree(const Tree& tree) {
     const Node root(tree);
     const bool ours = root.is(Value::Kind::Object) && root.has("format") &&
                       root.at("format").is(Value::Kind::Text) &&
                       root.at("format").textView() == kTablesFormat;
     if (!ours) throw Refused{"Die Datei ist keine Datei mit Voreinstelltabellen."};
-    root.keys({"format", "version", "tabellen"});
+    if (!root.has("version")) root.refuse("Schlüssel \"version\" fehlt");
     const int version = static_cast<int>(root.at("version").ruled(kVersionRule));
-    if (version > kTablesVersion)
-        root.at("version").refuse("Version " + std::to_string(version) +
-                                  " stammt von einem neueren Programm");
-    return presettingTables(root.at("tabellen"));
+    if (version > kTablesVersion) return {std::nullopt, "", version};
+    root.keys({"format", "version", "tabellen"});
+    return {presettingTables(root.at("tabellen")), "", 0};
 }
 
 }  // namespace
@@ -681,7 +680,7 @@ std::vector<project::PresettingTable> readTablesTree(const Tree& tree) {
 TablesOutcome readPlannerTables(std::string_view bytes) {
     if (bytes.size() > workfile::kMaxFileBytes) return {std::nullopt, "Die Datei ist größer als 16 MiB."};
     try {
-        return {readTablesTree(parse(bytes)), ""};
+        return readTablesTree(parse(bytes));
     } catch (const Refused& refused) {
         return {std::nullopt, refused.reason};
     }

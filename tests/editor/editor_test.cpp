@@ -506,31 +506,48 @@ TEST(Balance, ThePlannersOwnTableIsSavedChosenAndCopiedIntoTheProject) {
 }
 
 // A damaged file is told, kept aside under a dated name and not written
-// over; the dialog starts without tables and saves a new file.
-TEST(Balance, ADamagedTablesFileIsKeptAside) {
+// over; the dialog starts without tables and saves a new file. A file of a
+// newer program stays where it is and is not written over either.
+TEST(Balance, ATablesFileThatCannotBeReadIsNeverWrittenOver) {
     using namespace presetting;
-    EditorHarness h;
-    fs::create_directories(h.folder + "/config");
-    ASSERT_FALSE(workfile::writeFileAtomically(h.plannerTables.path(), "{\"format\": 1"));
-    h.windows.whenModal("frmVoreinstelltabellen", [&] {
-        EXPECT_EQ(h.tables.cboTabelle.items().size(), 1u);
-        typeTable(h.tables, "Neu", {{"1", "1"}, {"2", "2"}});
-        h.tables.cmdSpeichern.click();
-        h.tables.cmdSchliessen.click();
-    });
-    h.tables.showTables();
-    ASSERT_EQ(h.messages.shown.size(), 1u);
-    EXPECT_NE(h.messages.last().text.find("ist beschädigt (Die Datei ist kein gültiges JSON"),
-              std::string::npos);
-    std::vector<std::string> aside;
-    for (const auto& entry : fs::directory_iterator(h.folder + "/config"))
-        aside.push_back(entry.path().filename().string());
-    std::sort(aside.begin(), aside.end());
-    ASSERT_EQ(aside.size(), 2u);
-    EXPECT_TRUE(aside[0].starts_with("voreinstelltabellen-defekt-2"));
-    EXPECT_EQ(aside[0].size(), std::string("voreinstelltabellen-defekt-JJJJMMTT-hhmmss.json").size());
-    EXPECT_EQ(workfile::readFileBytes(h.folder + "/config/" + aside[0]), "{\"format\": 1");
-    EXPECT_EQ(plannerFile(h).size(), 1u);
+    struct Case {
+        std::string file, told;
+        bool keptAside;
+    };
+    const Case cases[] = {
+        {"{\"format\": 1", "ist beschädigt (Die Datei ist kein gültiges JSON", true},
+        {R"({"format": "rohrweiten-voreinstelltabellen", "version": 2, "neu": []})",
+         "stammt aus einer neueren Programmversion (Version 2)", false}};
+    for (const Case& c : cases) {
+        EditorHarness h;
+        const std::string config = h.folder + "/config";
+        fs::create_directories(config);
+        ASSERT_FALSE(workfile::writeFileAtomically(h.plannerTables.path(), c.file));
+        h.windows.whenModal("frmVoreinstelltabellen", [&] {
+            EXPECT_EQ(h.tables.cboTabelle.items().size(), 1u);
+            typeTable(h.tables, "Neu", {{"1", "1"}, {"2", "2"}});
+            h.tables.cmdSpeichern.click();
+            h.tables.cmdSchliessen.click();  // unsaved: "Nein"
+        });
+        h.tables.showTables();
+        ASSERT_EQ(h.messages.shown.size(), c.keptAside ? 1u : 3u);
+        EXPECT_NE(h.messages.shown[0].text.find(c.told), std::string::npos) << c.file;
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(config))
+            files.push_back(entry.path().filename().string());
+        std::sort(files.begin(), files.end());
+        ASSERT_EQ(files.size(), c.keptAside ? 2u : 1u);
+        if (c.keptAside) {
+            EXPECT_TRUE(files[0].starts_with("voreinstelltabellen-defekt-2"));
+            EXPECT_EQ(files[0].size(), std::string("voreinstelltabellen-defekt-JJJJMMTT-hhmmss.json").size());
+            EXPECT_EQ(workfile::readFileBytes(config + "/" + files[0]), c.file);
+            EXPECT_EQ(plannerFile(h).size(), 1u);
+        } else {
+            EXPECT_EQ(workfile::readFileBytes(h.plannerTables.path()), c.file);
+            EXPECT_NE(h.messages.shown[1].text.find("konnte nicht gespeichert werden"),
+                      std::string::npos);
+        }
+    }
 }
 
 // The pages of a sheet written by hand, divided by a line "<<< neue Seite >>>".
