@@ -4,6 +4,7 @@
 // tables are read.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -19,7 +20,7 @@ enum class TableField { Name, StepName, StepKv };
 struct TableFault {
     TableField field = TableField::Name;
     std::size_t row = 0;  // the step's row, from 0
-    const char* message = "";
+    std::string_view message;
     bool operator==(const TableFault&) const = default;
 };
 
