@@ -51,15 +51,11 @@ void FrmVoreinstelltabellen::showList(const std::string& chosen) {
     showTable();
 }
 
-std::optional<std::size_t> FrmVoreinstelltabellen::tableInHand() const {
-    const int position = cboTabelle.position();
-    if (position < 2) return std::nullopt;
-    return static_cast<std::size_t>(position - 2);
-}
-
+// The table at the list's chosen entry; empty fields for a new one.
 void FrmVoreinstelltabellen::showTable() {
-    const std::optional<std::size_t> index = tableInHand();
-    const project::PresettingTable* table = index ? &tables_.tables()[*index] : nullptr;
+    const int position = cboTabelle.position();
+    inHand_ = position >= 2 ? std::optional(static_cast<std::size_t>(position - 2)) : std::nullopt;
+    const project::PresettingTable* table = inHand_ ? &tables_.tables()[*inHand_] : nullptr;
     txtName.setText(table ? table->name : "");
     for (std::size_t row = 0; row < balancing::kMostSteps; ++row) {
         const bool filled = table && row < table->steps.size();
@@ -87,7 +83,7 @@ std::vector<balancing::StepText> FrmVoreinstelltabellen::rows() const {
 }
 
 bool FrmVoreinstelltabellen::save() {
-    const std::optional<std::size_t> index = tableInHand();
+    const std::optional<std::size_t> index = inHand_;
     std::vector<project::PresettingTable> tables = tables_.tables();
     const auto checked = balancing::checkedTable(
         txtName.text(), rows(), balancing::takenNames(tables, index.value_or(tables.size())));
@@ -111,7 +107,7 @@ bool FrmVoreinstelltabellen::save() {
 
 bool FrmVoreinstelltabellen::leaveTable() {
     if (fieldTexts() == shown_) return true;
-    const std::string name = tableInHand() ? tables_.tables()[*tableInHand()].name : kNewTable;
+    const std::string name = inHand_ ? tables_.tables()[*inHand_].name : kNewTable;
     if (!messages_.ask("Die Änderungen an der Tabelle „" + name +
                            "“ sind nicht gespeichert. Jetzt speichern?",
                        kTablesCaption))
@@ -119,11 +115,13 @@ bool FrmVoreinstelltabellen::leaveTable() {
     return save();
 }
 
+// Saving the table left may renew the list; its entries keep their places.
 void FrmVoreinstelltabellen::cboTabelle_Click() {
     const int chosen = cboTabelle.position();
-    const std::optional<std::size_t> before = tableInHand();
-    cboTabelle.setItems(cboTabelle.items(), before ? static_cast<int>(*before) + 2 : 1);
-    if (!leaveTable()) return;
+    if (!leaveTable()) {
+        cboTabelle.setItems(cboTabelle.items(), inHand_ ? static_cast<int>(*inHand_) + 2 : 1);
+        return;
+    }
     cboTabelle.setItems(cboTabelle.items(), chosen);
     showTable();
 }
@@ -131,7 +129,7 @@ void FrmVoreinstelltabellen::cboTabelle_Click() {
 void FrmVoreinstelltabellen::cmdSpeichern_Click() { save(); }
 
 void FrmVoreinstelltabellen::cmdLoeschen_Click() {
-    const std::optional<std::size_t> index = tableInHand();
+    const std::optional<std::size_t> index = inHand_;
     if (!index) return;
     std::vector<project::PresettingTable> tables = tables_.tables();
     if (!messages_.ask("Die Tabelle „" + tables[*index].name +

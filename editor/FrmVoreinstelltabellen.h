@@ -66,8 +66,6 @@ private:
     void showTable();
     std::vector<std::string> fieldTexts() const;
     std::vector<balancing::StepText> rows() const;
-    // The table in hand: its place in the planner's list; none for a new one.
-    std::optional<std::size_t> tableInHand() const;
     // True when nothing typed is left unsaved, the planner asked.
     bool leaveTable();
     bool save();
@@ -76,6 +74,8 @@ private:
     tk::MessageBox& messages_;
     forms::FieldChecker checker_;
     std::vector<std::string> shown_;  // the field texts as last shown or saved
+    // The table in hand: its place in the planner's list; none for a new one.
+    std::optional<std::size_t> inHand_;
 };
 
 }  // namespace editor

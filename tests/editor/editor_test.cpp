@@ -449,8 +449,8 @@ void typeTable(editor::FrmVoreinstelltabellen& d, const std::string& name,
 // "A" to "H": a refused kv first, then saved to the configuration folder.
 // Chosen for the project it is copied into the document and every row of
 // balance_by_hand.md comes out with its step lettered. A later change in the
-// dialog leaves the project's copy alone until chosen again; undo takes the
-// copy away with the choice.
+// dialog, saved on leaving the table, leaves the project's copy alone until
+// chosen again; undo takes the copy away with the choice.
 TEST(Balance, ThePlannersOwnTableIsSavedChosenAndCopiedIntoTheProject) {
     using namespace presetting;
     EditorHarness h;
@@ -474,7 +474,12 @@ TEST(Balance, ThePlannersOwnTableIsSavedChosenAndCopiedIntoTheProject) {
     });
     h.windows.whenModal("frmVoreinstelltabellen", [&] {
         d.txtKv(7).enter("0,8");
-        d.cmdSpeichern.click();
+        h.messages.answers = {true};  // "Jetzt speichern?" on leaving the table
+        ASSERT_TRUE(d.cboTabelle.choose(1));
+        EXPECT_EQ(h.messages.last().text,
+                  "Die Änderungen an der Tabelle „Eigenes Ventil“ sind nicht gespeichert. "
+                  "Jetzt speichern?");
+        EXPECT_EQ(d.txtName.text(), "");
         d.cmdSchliessen.click();
     });
     h.windows.whenModal("frmAbgleich", [&] {
