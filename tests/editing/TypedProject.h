@@ -64,6 +64,9 @@ inline void expectTypedAlike(const editing::Outcome& edited, ProjectHarness& typ
     EXPECT_EQ(edited.calculation->criticalListing, fresh.criticalListing);
 }
 
+// Steel DN 15 and DN 20, the second section shared by the first further
+// circuit of kFurther.
+inline const std::vector<Typed> kCritical = {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}};
 inline const std::vector<TypedCircuit> kFurther = {{"4", "8", {{"21", "6", "", "1500"}}},
                                                    {"5", nullptr, {{"31", "4", "20", "800"}}}};
 

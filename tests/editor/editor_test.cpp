@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 using testing_support::ProjectHarness;
 using namespace testing_support::typed;
 
-const std::vector<Typed> kCritical = {{"7", "10", "15", "2326"}, {"8", "5", "20", "2326"}};
-
 // The window layer's printing of the sheet: every page kept as lines.
 struct RecordedSheets : editor::SheetPrinter {
     void printSheet(const tk::Form&, const Sheet& sheet) override { failure = sheet(pages); }
@@ -128,16 +126,22 @@ TEST(Editor, ALengthChangedReachesEveryFurtherCircuitAndTheForms) {
     EXPECT_EQ(h.rest.phase(), remaining::RemainingPhase::RiserDone);
 }
 
+// A section inserted into the critical circuit, moved up and deleted: the
+// project and every circuit's listing are those of the project typed so,
+// where the further circuits keep the sizes they were corrected to.
 TEST(Editor, SectionsInsertedMovedAndDeletedAsIfTyped) {
     EditorHarness h;
-    type(h, h.form.optStahlrohr, kCritical);
-    auto expectTyped = [&h](const std::vector<Typed>& sections) {
+    const std::vector<TypedCircuit> further = {{"4", "8", {{"21", "6", "15", "1500"}}},
+                                               kFurther[1]};
+    type(h, h.form.optStahlrohr, kCritical, further);
+    auto expectTyped = [&h, &further](const std::vector<Typed>& sections) {
         ProjectHarness typed;
-        type(typed, typed.form.optStahlrohr, sections);
+        type(typed, typed.form.optStahlrohr, sections, further);
         const steps::Calculation fresh = steps::calculate(*typed.state.document);
         const steps::Calculation edited = steps::calculate(*h.state.document);
         EXPECT_TRUE(edited.state.project() == fresh.state.project());
         EXPECT_EQ(edited.criticalListing, fresh.criticalListing);
+        EXPECT_EQ(edited.remainingListing, fresh.remainingListing);
     };
     h.edit([&] {
         ASSERT_TRUE(h.select("TS 08"));
@@ -163,7 +167,7 @@ TEST(Editor, SectionsInsertedMovedAndDeletedAsIfTyped) {
         EXPECT_EQ(h.editor.mnuRueckgaengig.caption(), "&Rückgängig: TS 09 löschen");
     });
     expectTyped(kCritical);
-    EXPECT_EQ(h.form.phase(), circuit::MainPhase::CircuitFinished);
+    EXPECT_EQ(h.rest.phase(), remaining::RemainingPhase::RiserDone);
 }
 
 // A refused change leaves the document as it was: a field keeps the focus
@@ -213,35 +217,41 @@ TEST(Editor, AnotherMaterialIsOneStep) {
     EXPECT_EQ(h.state.materialCode, 2);
 }
 
-// Ten steps back reach the saved project, whose captions lose their mark;
-// ten steps forward come back to the last edit. The history outlives the
-// editor until a step on a form.
+// Ten steps back pass every step's project and reach the saved one, whose
+// captions lose their mark; ten steps forward pass them again up to the last
+// edit. The history outlives the editor until a step on a form.
 TEST(Editor, TenStepsUndoneToTheSavedStateAndRedone) {
     EditorHarness h;
     type(h, h.form.optStahlrohr, kCritical, kFurther);
     h.files.answers = {h.folder + "/zehn.rohrprojekt"};
     ASSERT_TRUE(h.session.save(h.form, true));
-    const project::Document saved = *h.state.document;
+    std::vector<project::Document> documents{*h.state.document};  // the saved one, then each step
     h.edit([&] {
         for (int step = 1; step <= 10; ++step) {
             ASSERT_TRUE(h.select(step % 2 ? "TS 07" : "TS 08"));
             ASSERT_TRUE(h.change(h.editor.txtTeilstrckmtr, std::to_string(10 + step)));
+            documents.push_back(*h.state.document);
         }
     });
-    const project::Document edited = *h.state.document;
     EXPECT_EQ(h.rest.caption(), "Kalvoranberechnung – zehn.rohrprojekt *");
     h.edit([&] {
         EXPECT_EQ(h.editor.caption(), "Projekt bearbeiten *");
         h.editor.txtTeilstrckmtr.setFocus();
         h.editor.txtTeilstrckmtr.enter("99");
         h.editor.mnuRueckgaengig.click();  // the field first
-        EXPECT_EQ(*h.state.document, edited);
-        for (int step = 0; step < 10; ++step) h.editor.mnuRueckgaengig.click();
-        EXPECT_EQ(*h.state.document, saved);
+        EXPECT_EQ(*h.state.document, documents[10]);
+        for (int step = 9; step >= 0; --step) {
+            h.editor.mnuRueckgaengig.click();
+            EXPECT_EQ(*h.state.document, documents[static_cast<std::size_t>(step)]) << step;
+        }
         EXPECT_EQ(h.editor.caption(), "Projekt bearbeiten");
         EXPECT_FALSE(h.editor.mnuRueckgaengig.enabled());
-        for (int step = 0; step < 10; ++step) h.editor.mnuWiederholen.click();
-        EXPECT_EQ(*h.state.document, edited);
+        EXPECT_EQ(h.editor.mnuWiederholen.caption(), "&Wiederholen: Länge TS 07");
+        for (std::size_t step = 1; step <= 10; ++step) {
+            h.editor.mnuWiederholen.click();
+            EXPECT_EQ(*h.state.document, documents[step]) << step;
+        }
+        EXPECT_FALSE(h.editor.mnuWiederholen.enabled());
     });
     EXPECT_TRUE(h.changes.history().canUndo());
     h.rest.cmdNaechsterStrang.click();

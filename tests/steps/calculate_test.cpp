@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "hydraulics/PipeTables.h"
 #include "steps/Calculate.h"
