@@ -232,6 +232,7 @@ TEST(Editor, AnotherMaterialMovesTheSizesInOneStep) {
         EXPECT_TRUE(told.ends_with(" mm Innendurchmesser (TS 07).")) << told;
         EXPECT_EQ(*wide.state.document, before);
     });
+    EXPECT_EQ(wide.form.phase(), circuit::MainPhase::CircuitFinished);  // the form as it was
 }
 
 // Ten steps back pass every step's project and reach the saved one, whose
