@@ -120,10 +120,7 @@ TEST(Balance, CircuitRowsFollowTheirNeedsAndValves) {
         EXPECT_DOUBLE_EQ(row.need, c.finished ? c.furtherNeed : 0);
         EXPECT_DOUBLE_EQ(row.excess, c.excess);
         EXPECT_DOUBLE_EQ(row.throttle, c.throttle);
-        EXPECT_EQ(row.requiredKv.has_value(), c.requiredKv.has_value());
-        if (row.requiredKv && c.requiredKv) {
-            EXPECT_DOUBLE_EQ(*row.requiredKv, *c.requiredKv);
-        }
+        EXPECT_DOUBLE_EQ(row.requiredKv.value_or(-1), c.requiredKv.value_or(-1));
         EXPECT_EQ(row.step, c.step ? std::optional(std::to_string(*c.step)) : std::nullopt);
         EXPECT_EQ(row.share, c.share);
         EXPECT_EQ(row.messages, c.messages);

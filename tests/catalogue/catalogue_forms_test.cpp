@@ -79,45 +79,28 @@ TEST_F(CatalogueDialogs, TheLastModelChosenWinsAndAReopenedDialogKeepsIt) {
     EXPECT_EQ(first.cboHersteller.text(), "              Hersteller");
 }
 
-TEST_F(CatalogueDialogs, NestedChoiceReachesTheSecondDialogsKvField) {
-    windows.whenModal("frmArmaturen2", [&] {
-        second.cboHersteller.choose(1);
-        second.box("cboArmaturart3")->choose(2);
-        choose(second, "cboZentraRegVentile", 14);
-        EXPECT_TRUE(second.cmdZethawert3.visible());
-        second.cmdZethawert3.click();
-    });
-    catalogue::CatalogueChoice choice = open([&] {
-        first.cboHersteller.choose(3);
-        EXPECT_FALSE(first.visible());
-    });
-    EXPECT_EQ(windows.modalShown, (std::vector<std::string>{"frmArmaturen", "frmArmaturen2"}));
-    EXPECT_EQ(first.txtKVWerte.text(), "");
-    EXPECT_EQ(choice.model, "RgV 2+3-Wege Sonderr DN 15 DG");
-    EXPECT_DOUBLE_EQ(choice.kv, 0.315);
-    EXPECT_TRUE(choice.fromSecondDialog);
-    EXPECT_EQ(choice.kvText, "0,315");
-    EXPECT_EQ(choice.makerText, "  Zentra / Landis & Gyr");
-    EXPECT_EQ(choice.firstMakerText, "Ventile u. Regelarmaturen");
-    EXPECT_FALSE(second.cmdZethawert3.visible());
-}
-
 // The same dialogs answer the main form and then the remaining-sections
-// form, each through its own return buttons.
+// form, each through its own return buttons: the first dialog's third maker
+// opens the second, whose model is the choice, with both makers' texts.
 TEST_F(CatalogueDialogs, BothDialogsAnswerTwoCallersOneAfterTheOther) {
     struct Opening {
         catalogue::Caller caller;
         const char* firstReturn;
         const char* secondReturn;
         int model;
+        const char* modelText;
         const char* kvText;
+        double kv;
     };
     const Opening openings[] = {
-        {catalogue::Caller::CriticalCircuit, "cmdZethawert2", "cmdZethawert3", 14, "0,315"},
-        {catalogue::Caller::RemainingSections, "cmdZethawert", "cmdZethawert4", 22, "5"},
+        {catalogue::Caller::CriticalCircuit, "cmdZethawert2", "cmdZethawert3", 14,
+         "RgV 2+3-Wege Sonderr DN 15 DG", "0,315", 0.315},
+        {catalogue::Caller::RemainingSections, "cmdZethawert", "cmdZethawert4", 22,
+         "RgV 2+3-Wege Nebenr DN 20  ", "5", 5},
     };
     for (const Opening& o : openings) {
         SCOPED_TRACE(o.firstReturn);
+        windows.modalShown.clear();
         windows.whenModal("frmArmaturen2", [&] {
             for (tk::Button* button : second.returnButtons())
                 EXPECT_EQ(button->visible(), button->name() == o.secondReturn) << button->name();
@@ -131,11 +114,19 @@ TEST_F(CatalogueDialogs, BothDialogsAnswerTwoCallersOneAfterTheOther) {
                 for (tk::Button* button : first.returnButtons())
                     EXPECT_EQ(button->visible(), button->name() == o.firstReturn) << button->name();
                 first.cboHersteller.choose(3);
+                EXPECT_FALSE(first.visible());
             },
             o.caller);
+        EXPECT_EQ(windows.modalShown, (std::vector<std::string>{"frmArmaturen", "frmArmaturen2"}));
+        EXPECT_EQ(first.txtKVWerte.text(), "");
+        EXPECT_EQ(choice.model, o.modelText);
+        EXPECT_DOUBLE_EQ(choice.kv, o.kv);
         EXPECT_EQ(choice.kvText, o.kvText);
         EXPECT_TRUE(choice.fromSecondDialog);
+        EXPECT_EQ(choice.makerText, "  Zentra / Landis & Gyr");
+        EXPECT_EQ(choice.firstMakerText, "Ventile u. Regelarmaturen");
         EXPECT_FALSE(second.visible());
+        EXPECT_FALSE(second.find(o.secondReturn)->visible());
     }
 }
 

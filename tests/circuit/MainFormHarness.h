@@ -4,7 +4,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "catalogue/CatalogueForms.h"
 #include "circuit/FrmHaupt.h"
@@ -13,39 +12,29 @@
 
 namespace testing_support {
 
+// The services of later stages: nothing is saved, printed or shown, except
+// that the remaining-sections listing is kept and may open that form.
 class RecordingServices : public forms::WorkflowServices {
 public:
-    bool saveWork(const tk::Form&, const std::string&) override {
-        calls.push_back("save");
-        return true;
-    }
-    void printReport(const tk::Form&, forms::ReportPart) override { calls.push_back("print"); }
-    bool interruptWork(const std::string&) override {
-        calls.push_back("interrupt");
-        return interruptStores;
-    }
+    bool saveWork(const tk::Form&, const std::string&) override { return true; }
+    void printReport(const tk::Form&, forms::ReportPart) override {}
+    bool interruptWork(const std::string&) override { return false; }
     void showRemainingSections(const std::string& text) override {
-        calls.push_back("remaining");
         listing = text;
         if (openRemaining) openRemaining(text);
     }
-    void showGuide() override { calls.push_back("guide"); }
-    bool saveProject(const tk::Form&, bool askName) override {
-        calls.push_back(askName ? "save project as" : "save project");
-        return true;
-    }
-    void openProject(const tk::Form&) override { calls.push_back("open project"); }
-    void editProject(const tk::Form&) override { calls.push_back("edit project"); }
-    void saveReportPdf(const tk::Form&, forms::ReportPart) override { calls.push_back("pdf"); }
-    void balanceProject(const tk::Form&) override { calls.push_back("balance"); }
+    void showGuide() override {}
+    bool saveProject(const tk::Form&, bool) override { return true; }
+    void openProject(const tk::Form&) override {}
+    void editProject(const tk::Form&) override {}
+    void saveReportPdf(const tk::Form&, forms::ReportPart) override {}
+    void balanceProject(const tk::Form&) override {}
     void stepCompleted() override {
         if (onStep) onStep();
     }
     std::function<void()> onStep;
     std::function<void(const std::string&)> openRemaining;
-    std::vector<std::string> calls;
     std::string listing;
-    bool interruptStores = false;
 };
 
 struct MainFormHarness {
@@ -96,6 +85,17 @@ struct MainFormHarness {
         std::size_t i = 0;
         for (const char* text : texts) fields[i++]->enter(text);
         form.cmdRechnen.click();
+    }
+
+    // The step was refused with `text` under "Eingabeberichtigung:" and the
+    // focus in `focus`; the message is taken off the list.
+    void expectCorrection(const std::string& text, const tk::Control& focus) {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.last().text, text);
+        EXPECT_EQ(messages.last().title, "Eingabeberichtigung:");
+        EXPECT_EQ(messages.last().style, tk::MessageStyle::Information);
+        EXPECT_TRUE(focus.hasFocus()) << "focus should be in " << focus.name();
+        messages.shown.clear();
     }
 
     // The user closes the catalogue without choosing.

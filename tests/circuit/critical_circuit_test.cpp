@@ -16,7 +16,6 @@ TEST_F(CriticalCircuit, OneSectionEndsWithItsFooterAndTheListingKeepsGrowing) {
     computeSection({"18", "", "1", "", "2", "1"});
     EXPECT_EQ(form.txtAusgabeBerechn.text().substr(0, afterFirstHalf.size()), afterFirstHalf);
     form.cmdFertig.click();
-    EXPECT_TRUE(form.cmdRstTeilstr.hasFocus());
     // 150 kg/h in 16 mm copper, zeta 3.8: 4.45 mbar stored as 4.5.
     const std::string text = form.txtAusgabeBerechn.text();
     EXPECT_TRUE(text.ends_with(
@@ -33,13 +32,11 @@ TEST_F(CriticalCircuit, ACatalogueValueAboveTheBoundIsRefusedAtRechnen) {
     takeSection("1", "5", "1");
     EXPECT_EQ(form.txtKVWert.text(), "1533");  // kept whole beyond the field's four characters
     computeSection({"100"});
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, "Bitte Werte zwischen 0,1 und 600 eingeben.");
-    EXPECT_TRUE(form.txtKVWert.hasFocus());
+    expectCorrection("Bitte Werte zwischen 0,1 und 600 eingeben.", form.txtKVWert);
 
     form.txtKVWert.enter("");
     computeSection({"100"});
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_DOUBLE_EQ(state.section.zetaSum.at(1, 1), 0.0);  // no valve
 }
 

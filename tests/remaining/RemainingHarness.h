@@ -80,6 +80,12 @@ struct ProjectHarness : MainFormHarness {
         rest.cmdDNkorrektur.click();
     }
 
+    // The listing in front: the remaining-sections form's once a further
+    // circuit has begun.
+    std::string listing() const {
+        return (state.riserCount > 1 ? rest.txtAusgabeDN : form.txtAusgabeBerechn).text();
+    }
+
     remaining::FrmRohrDm rest{windows, state, messages, catalogue, services};
 };
 

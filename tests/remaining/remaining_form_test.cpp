@@ -10,20 +10,15 @@ class RemainingForm : public testing::Test, protected testing_support::ProjectHa
 protected:
     RemainingForm() { openAfterThreeSections(); }
 
-    void expectCorrection(const std::string& text, const tk::Control& focus) {
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.last().text, text);
-        EXPECT_EQ(messages.last().title, "Eingabeberichtigung:");
-        EXPECT_EQ(messages.last().style, tk::MessageStyle::Information);
-        EXPECT_TRUE(focus.hasFocus()) << "focus should be in " << focus.name();
-    }
-
     // One own section of 1000 W over 10 m, sized and waiting for its
-    // correction.
-    void sizeOneSection() {
+    // correction; with `kv` typed into the catalogue, else none chosen.
+    void sizeOneSection(const char* kv = nullptr) {
         shareSections("2", "1", {});
         addConsumers({"1000"});
-        returnWithoutChoice();
+        windows.whenModal("frmArmaturen", [this, kv] {
+            if (kv) catalogue.frmArmaturen.txtKVWerte.enter(kv);
+            returnFrom(catalogue.frmArmaturen);
+        });
         sizeSection("1", "10", {});
     }
 };
@@ -46,7 +41,6 @@ TEST_F(RemainingForm, SharedSectionsThatLeaveNothingAreRefused) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        messages.shown.clear();
         shareSections("2", "1", c.shared);
         expectCorrection(c.message, rest.txtTlStrckNr);
         EXPECT_EQ(state.riserWork.commonLength.at(2), 0.0);
@@ -69,12 +63,10 @@ TEST_F(RemainingForm, ACorrectionTheTableLacksIsRefused) {
         {"17",
          "Diese Nennweite gibt es für Stahlrohr nicht. Mögliche Nennweiten: 10, 15, 20, 25, 32, "
          "40, 46, 50, 57, 63, 64, 70, 76, 80, 88, 94, 100, 113, 125, 137, 150."},
-        {"151", "Bitte Nennweiten zwischen 10 und 150 eingeben."},
         {"", "Bitte Nennweiten zwischen 10 und 150 eingeben."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dn);
-        messages.shown.clear();
         correct(c.dn);
         expectCorrection(c.message, rest.txtKorrDm);
         EXPECT_EQ(state.section.correctedDn.at(2, 1), 0);
@@ -91,7 +83,6 @@ TEST_F(RemainingForm, TheProjectsLimitsAreKept) {
     expectCorrection("Das Projekt ist voll: höchstens 20 Stränge mit je 45 Teilstrecken.",
                      rest.cmdFertig);
     EXPECT_EQ(state.sectionIndex, 45);
-    messages.shown.clear();
     rest.cmdFertig.click();
     state.riserIndex = 20;
     rest.cmdNaechsterStrang.click();
@@ -104,13 +95,7 @@ TEST_F(RemainingForm, TheProjectsLimitsAreKept) {
 // The section takes the size of its first estimate, and the user is told.
 TEST_F(RemainingForm, AValveThatUsesUpTheAllotmentGivesNotice) {
     state.circulationPressure = 20;  // 20 mbar over 50 m
-    shareSections("2", "1", {});
-    addConsumers({"1000"});
-    windows.whenModal("frmArmaturen", [this] {
-        catalogue.frmArmaturen.txtKVWerte.enter("0,66");
-        returnFrom(catalogue.frmArmaturen);
-    });
-    sizeSection("1", "10", {});
+    sizeOneSection("0,66");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().title, "Hinweis:");
     EXPECT_EQ(messages.last().text,
@@ -128,13 +113,7 @@ TEST_F(RemainingForm, AValveThatUsesUpTheAllotmentGivesNotice) {
 // A = 117.86, zeta (2.3572)² = 5.56 → 5.6; at DN 25 (27 mm) A = 572.55,
 // zeta (11.451)² = 131.13 → 131.1.
 TEST_F(RemainingForm, BothZetaSumsOfACorrectedValveSectionAreKept) {
-    shareSections("2", "1", {});
-    addConsumers({"1000"});
-    windows.whenModal("frmArmaturen", [this] {
-        catalogue.frmArmaturen.txtKVWerte.enter("2,5");
-        returnFrom(catalogue.frmArmaturen);
-    });
-    sizeSection("1", "10", {});
+    sizeOneSection("2,5");
     ASSERT_EQ(rest.txtKorrDm.text(), "10");
     correct("25");
     EXPECT_DOUBLE_EQ(state.section.zetaSumCopy1.at(2, 1), 5.6);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "report/Sheet.h"
+#include "tests/editor/BalanceProject.h"
 #include "tests/support/TestDoubles.h"
 
 namespace {
@@ -166,6 +168,15 @@ TEST(Report, ALongProjectBreaksItsPagesWhereTheBlocksDoNotFit) {
     EXPECT_EQ(state.riser.blockLineEstimate.at(2), 42);
     EXPECT_EQ(state.riser.blockLineEstimate.at(3), 42);
     EXPECT_EQ(state.document->lineEstimates, (std::vector<std::int16_t>{45, 42, 42}));
+}
+
+// A printer that fails when the document is sent: the sheet returns its failure.
+TEST(Sheet, ThePrintersFailureIsReturned) {
+    const project::Document document = testing_support::balanceProject();
+    tk::PageRecorder printer;
+    printer.failureAtEnd = "Der Drucker meldet einen Fehler.";
+    EXPECT_EQ(report::printSheet(printer, document, steps::calculate(document)),
+              printer.failureAtEnd);
 }
 
 }  // namespace

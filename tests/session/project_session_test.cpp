@@ -43,9 +43,6 @@ struct SessionHarness : ProjectHarness {
         files.answers = {path(name)};
         session.open(form);
     }
-    std::string listing() const {
-        return (state.riserCount > 1 ? rest.txtAusgabeDN : form.txtAusgabeBerechn).text();
-    }
 
     std::string folder;
     tk::ScriptedFileDialog files;

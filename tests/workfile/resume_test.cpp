@@ -38,14 +38,10 @@ void workUpTo(ProjectHarness& h, int last, int first = 1) {
     }
 }
 
-std::string listingOf(ProjectHarness& h) {
-    return (h.state.riserCount > 1 ? h.rest.txtAusgabeDN : h.form.txtAusgabeBerechn).text();
-}
-
 // The saved file of the work in hand, which the program reads back whole.
 std::string savedFile(ProjectHarness& h) {
     using workfile::Lead;
-    const std::string text = workfile::workFileText(h.state.project(), Lead::With, listingOf(h));
+    const std::string text = workfile::workFileText(h.state.project(), Lead::With, h.listing());
     workfile::ReadOutcome read = workfile::readWorkFile(text, Lead::With);
     EXPECT_TRUE(read.project) << "line " << read.failedLine;
     const calc::Project again = read.project ? *read.project : calc::Project{};
@@ -85,7 +81,7 @@ TEST(ResumedWork, GoesOnAsWorkThatNeverStopped) {
         savedFile(before);
         workfile::WorkStorage kept{before.state, before.messages, files,
                                    (folder / "Aufheben").string()};
-        ASSERT_TRUE(kept.interrupt(listingOf(before)));
+        ASSERT_TRUE(kept.interrupt(before.listing()));
         if (stoppedAfter == 2) seed("Aufheben", *workfile::readFileBytes(kept.interruptPath()));
         ProjectHarness after;
         workfile::WorkStorage storage{after.state, after.messages, files, kept.interruptPath()};
