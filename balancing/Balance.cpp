@@ -6,18 +6,13 @@
 #include <cstdlib>
 
 #include "listing/FormatMask.h"
+#include "toolkit/NumberText.h"
 
 namespace balancing {
 
 double rounded(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return std::floor(value * scale + 0.5) / scale;
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 namespace {
@@ -186,7 +181,7 @@ void setValve(CircuitRow& row, const Context& context, const Member& member,
     const PresettingTable table = tableOf(context.document, *member.circuit);
     row.valveSection = valve.section->id;
     row.valveSectionNumber = valve.section->inputs->number;
-    row.valveText = trimmed(fitted.shownText);
+    row.valveText = tk::trimmed(fitted.shownText);
     row.kv = rounded(fitted.kv, 3);
     row.massFlow = rounded(m, 1);
     row.throttle = rounded(throttle, 1);

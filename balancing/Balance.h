@@ -91,7 +91,4 @@ std::vector<project::Id> valveSections(const project::Document& document,
 // The program's rounding: floor(x × 10ⁿ + 0.5) / 10ⁿ.
 double rounded(double value, int decimals);
 
-// A text as shown, blanks at both ends trimmed.
-std::string trimmed(const std::string& text);
-
 }  // namespace balancing

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "balancing/Balance.h"
+#include "toolkit/NumberText.h"
 
 namespace balancing {
 
@@ -36,7 +37,7 @@ const project::SectionInputs* inputsOf(const project::Circuit& circuit, project:
 }
 
 void addValve(std::vector<ValveGroup>& groups, const project::Valve& valve) {
-    ValveGroup group{trimmed(valve.shownText), rounded(valve.kv, 3), 1};
+    ValveGroup group{tk::trimmed(valve.shownText), rounded(valve.kv, 3), 1};
     const auto same = [&](const ValveGroup& other) {
         return other.text == group.text && other.kv == group.kv;
     };

@@ -15,15 +15,9 @@ constexpr const char* kStepNameMessage = "Bitte einen Stufennamen mit 1 bis 4 Ze
 constexpr const char* kKvMessage = "Bitte kv-Werte zwischen 0,01 und 600 eingeben.";
 constexpr const char* kRisingMessage = "Die kv-Werte müssen von Stufe zu Stufe steigen.";
 
-bool hasControlCharacters(const std::string& text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-    });
-}
-
 bool fits(const std::string& text, std::size_t most) {
     const std::size_t length = tk::characterCount(text);
-    return length >= 1 && length <= most && !hasControlCharacters(text);
+    return length >= 1 && length <= most && !tk::hasControlCharacters(text);
 }
 
 const char* nameFault(const std::string& name, const std::vector<std::string>& taken) {
@@ -39,18 +33,18 @@ bool kvInRange(double kv) { return kv >= 0.01 && kv <= 600; }
 std::variant<project::PresettingTable, TableFault> checkedTable(
     const std::string& name, const std::vector<StepText>& rows,
     const std::vector<std::string>& takenNames) {
-    project::PresettingTable table{trimmed(name), {}};
+    project::PresettingTable table{tk::trimmed(name), {}};
     if (const char* fault = nameFault(table.name, takenNames))
         return TableFault{TableField::Name, 0, fault};
     std::size_t firstEmpty = rows.size();
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::string stepName = trimmed(rows[row].name);
+        const std::string stepName = tk::trimmed(rows[row].name);
         if (stepName.empty() && tk::isBlank(rows[row].kv)) {
             firstEmpty = std::min(firstEmpty, row);
             continue;
         }
         if (!fits(stepName, 4)) return TableFault{TableField::StepName, row, kStepNameMessage};
-        const std::optional<double> kv = hasControlCharacters(rows[row].kv)
+        const std::optional<double> kv = tk::hasControlCharacters(rows[row].kv)
                                              ? std::nullopt
                                              : tk::localeValue(rows[row].kv);
         if (!kv || !kvInRange(*kv)) return TableFault{TableField::StepKv, row, kKvMessage};
@@ -66,12 +60,12 @@ std::variant<project::PresettingTable, TableFault> checkedTable(
 
 std::string tableFault(const project::PresettingTable& table,
                        const std::vector<std::string>& takenNames) {
-    if (table.name != trimmed(table.name)) return kNameMessage;
+    if (table.name != tk::trimmed(table.name)) return kNameMessage;
     if (const char* fault = nameFault(table.name, takenNames)) return fault;
     if (table.steps.size() < 2 || table.steps.size() > kMostSteps) return kCountMessage;
     for (std::size_t i = 0; i < table.steps.size(); ++i) {
         const project::PresettingStep& step = table.steps[i];
-        if (step.name != trimmed(step.name) || !fits(step.name, 4)) return kStepNameMessage;
+        if (step.name != tk::trimmed(step.name) || !fits(step.name, 4)) return kStepNameMessage;
         if (!kvInRange(step.kv)) return kKvMessage;
         if (i > 0 && step.kv <= table.steps[i - 1].kv) return kRisingMessage;
     }

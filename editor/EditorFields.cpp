@@ -59,7 +59,7 @@ void FrmProjektBearbeiten::bindField(tk::TextField& field, FieldReader reader) {
 // text with line breaks or control characters is no number.
 std::optional<double> FrmProjektBearbeiten::readNumber(const forms::FieldRule& rule,
                                                        tk::TextField& field) {
-    if (hasControlCharacters(field.text())) {
+    if (tk::hasControlCharacters(field.text())) {
         checker_.correction(rule.message, field);
         return std::nullopt;
     }
@@ -72,7 +72,7 @@ std::optional<double> FrmProjektBearbeiten::readNumber(const forms::FieldRule& r
 
 std::optional<std::int16_t> FrmProjektBearbeiten::readWhole(const forms::FieldRule& rule,
                                                             tk::TextField& field) {
-    if (hasControlCharacters(field.text())) {
+    if (tk::hasControlCharacters(field.text())) {
         checker_.correction(rule.message, field);
         return std::nullopt;
     }
@@ -250,7 +250,7 @@ std::optional<std::vector<std::int16_t>> FrmProjektBearbeiten::sharedNumbers(tk:
         if (item.empty()) continue;
         const forms::CheckResult checked = forms::checkField(rule, item);
         const std::optional<std::int16_t> number =
-            checked.status == forms::CheckStatus::Passed && !hasControlCharacters(item)
+            checked.status == forms::CheckStatus::Passed && !tk::hasControlCharacters(item)
                 ? tk::toInt16(checked.value)
                 : std::nullopt;
         if (!number) {

@@ -8,6 +8,7 @@
 #include "editor/FieldText.h"
 #include "listing/FormatMask.h"
 #include "report/Sheet.h"
+#include "toolkit/NumberText.h"
 #include "workfile/Files.h"
 
 namespace editor {
@@ -25,21 +26,11 @@ namespace {
 
 constexpr const char* kDash = "–";
 
-std::size_t characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 // The text in a column of `width` characters, cut where it is wider.
-std::string cell(std::string text, std::size_t width, bool right) {
-    while (characters(text) > width) {
-        text.pop_back();
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
-            text.pop_back();
-    }
-    const std::string fill(width - characters(text), ' ');
-    return right ? fill + text : text + fill;
+std::string cell(const std::string& text, std::size_t width, bool right) {
+    const std::string shown = tk::firstCharacters(text, width);
+    const std::string fill(width - tk::characterCount(shown), ' ');
+    return right ? fill + shown : shown + fill;
 }
 
 std::string number(double value, const char* mask) { return listing::formatNumber(value, mask); }
@@ -226,7 +217,7 @@ bool FrmAbgleich::txtErzeuger_Apply() {
     }
     refusedLoss_ = txtErzeuger.text();
     std::optional<double> loss;
-    if (hasControlCharacters(txtErzeuger.text()))
+    if (tk::hasControlCharacters(txtErzeuger.text()))
         checker_.correction(kGeneratorLossRule.message, txtErzeuger);
     else
         loss = checker_.number(kGeneratorLossRule, txtErzeuger);

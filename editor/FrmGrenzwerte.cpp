@@ -68,7 +68,7 @@ void FrmGrenzwerte::cmdStandardwerte_Click() { show(project::Limits{}); }
 std::optional<double> FrmGrenzwerte::checked(std::size_t index) {
     tk::TextField& field = *fields()[index];
     const forms::FieldRule& rule = kRules[index];
-    if (!hasControlCharacters(field.text())) return checker_.number(rule, field);
+    if (!tk::hasControlCharacters(field.text())) return checker_.number(rule, field);
     checker_.correction(rule.message, field);
     return std::nullopt;
 }

@@ -20,11 +20,8 @@ std::string two(int number) { return listing::formatNumber(number, "00"); }
 
 // "Massenstrom                 98,9 kg/h": the values in one column.
 std::string line(std::string label, const std::string& value) {
-    const auto characters = std::count_if(label.begin(), label.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    });
-    return label + std::string(static_cast<std::size_t>(std::max<long>(2, 28 - characters)), ' ') +
-           value + "\r\n";
+    const std::size_t characters = tk::characterCount(label);
+    return label + std::string(characters < 26 ? 28 - characters : 2, ' ') + value + "\r\n";
 }
 
 std::string value(double number, const char* mask, const char* unit) {

@@ -107,12 +107,6 @@ std::string boundsText(const FieldRule& rule) {
            tk::standardText(std::ceil(rule.upper) - 1);
 }
 
-bool hasControlCharacter(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
-    return false;
-}
-
 std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // The file's values as the parser hands them over, in one flat list in
@@ -217,7 +211,7 @@ public:
     }
     std::string text() const {
         const std::string_view text = textView();
-        if (hasControlCharacter(text)) refuse("enthält ein Steuerzeichen");
+        if (tk::hasControlCharacters(text)) refuse("enthält ein Steuerzeichen");
         return std::string(text);
     }
 

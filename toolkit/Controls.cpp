@@ -5,22 +5,6 @@
 #include "toolkit/WindowSystem.h"
 
 namespace tk {
-namespace {
-
-// The first `count` characters of a UTF-8 text.
-std::string firstCharacters(std::string_view text, std::size_t count) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (seen == count) return std::string(text.substr(0, i));
-            ++seen;
-        }
-    }
-    return std::string(text);
-}
-
-}  // namespace
-
 Control::Control(Form& form, std::string name) : form_(form), name_(std::move(name)) {
     form_.registerControl(this);
 }

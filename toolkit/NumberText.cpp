@@ -99,6 +99,29 @@ bool isBlank(std::string_view text) {
     return true;
 }
 
+std::string firstCharacters(std::string_view text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (seen == count) return std::string(text.substr(0, i));
+            ++seen;
+        }
+    }
+    return std::string(text);
+}
+
+bool hasControlCharacters(std::string_view text) {
+    for (char c : text)
+        if (isControlCharacter(c)) return true;
+    return false;
+}
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
     for (char c : text)

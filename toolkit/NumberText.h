@@ -13,6 +13,15 @@ bool isBlank(std::string_view text);
 
 // Number of characters of a UTF-8 text.
 std::size_t characterCount(std::string_view text);
+// The first `count` characters of a UTF-8 text.
+std::string firstCharacters(std::string_view text, std::size_t count);
+
+// A line break, tab or other control character: no field takes one.
+inline bool isControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }
+bool hasControlCharacters(std::string_view text);
+
+// The text without the blanks at either end.
+std::string trimmed(std::string_view text);
 
 // The number formed by the leading characters of the text: leading blanks
 // skipped, optional sign, digits with "." as the decimal sign; reading stops
